@@ -59,9 +59,9 @@ function(pvn_wine_test name)
   gtest_add_tests(TARGET ${name} TEST_LIST tests
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   set_tests_properties(${tests} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT ${T_TIMEOUT} LABELS wine)
-  if(T_LOCK)
-    set_tests_properties(${tests} PROPERTIES RESOURCE_LOCK "${T_LOCK}")
-  endif()
+  # One Wine test at a time: they share the display, the focus, the clipboard and the settings key.
+  set(locks winedesk ${T_LOCK})
+  set_tests_properties(${tests} PROPERTIES RESOURCE_LOCK "${locks}")
 endfunction()
 
 function(pvn_wine_program name)

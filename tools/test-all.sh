@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Everything, on a fresh Debian 12 machine as root: installs what is missing, builds the native,
+# win64, win32 and fuzz trees, and runs every test in one ctest run (native under the sanitizers,
+# win64 under Wine, the import/export checks of both Windows builds, short fuzz runs).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+jobs=$(nproc)
+
+packages=(cmake make g++ python3 googletest libgtest-dev libgmock-dev
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
+  wine wine64 xvfb xauth fonts-ipafont-gothic locales
+  clang libclang-rt-14-dev zip unzip gcab imagemagick xdotool)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "== installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen >/dev/null
+fi
+
+presets=(native win64 win32)
+[ -f tray/preview/fuzz/CMakeLists.txt ] && presets+=(fuzz)
+for preset in "${presets[@]}"; do
+  echo "== configure and build: $preset"
+  log=build/logs/$preset.log
+  mkdir -p build/logs
+  cmake --preset "$preset" >"$log" 2>&1 || { cat "$log"; exit 1; }
+  cmake --build --preset "$preset" -j"$jobs" >>"$log" 2>&1 || { grep -E -A5 'error|Error' "$log" | head -n 80; exit 1; }
+done
+
+# One ctest run over all trees, so that the run ends with one summary.
+{
+  for preset in "${presets[@]}"; do echo "subdirs(\"$preset\")"; done
+} >build/CTestTestfile.cmake
+echo "== test"
+ctest --test-dir build -j"$jobs" --output-on-failure --timeout 600 "$@"
