@@ -1,0 +1,156 @@
+#pragma once
+// Every value of the settings key, described once: its kind, the value installation writes, the
+// value the settings program assumes when it is missing, its range and the rules readers and the
+// settings program apply, the page that edits it, who writes and reads it, and the labels the
+// pages show. Pages, installation, the environment report and the programs' readers all use this.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace pvn {
+
+enum class SettingKind { Flag, Number, Text };
+
+// The settings dialog's pages in list order; the value is the page index.
+enum class SettingPage : int {
+    Open,
+    Show,
+    File,
+    Drive,
+    FileOpe,
+    Recent,
+    Favorites,
+    Filer,
+    Ctrl,
+    TTTxt,
+    TTOther,
+    Susie,
+    HotKey,
+    Scut,
+    Other,
+    Special,
+    // Values the programs keep for themselves: no page edits or restores them.
+    None = -1,
+};
+inline constexpr int kSettingsPageCount = 16;
+// The page list's label of a page ("メニュー起動", ...); empty for SettingPage::None.
+std::wstring_view settingsPageLabel(SettingPage page);
+
+// Who writes or reads a value (a bit set).
+enum SettingsProgram : unsigned {
+    kProgramSet = 1,
+    kProgramTray = 2,
+    kProgramMain = 4,
+    kProgramExt = 8,
+};
+
+// A default that only the caller can know; it resolves the tag through ComputedDefaults.
+enum class ComputedDefault {
+    None,
+    // The start type the shell registration shows (the settings program never reads StartType).
+    StartTypeFromShell,
+    // The letters of every drive present, in letter order.
+    PresentDrives,
+    // The settings program's working folder at its start.
+    WorkingFolder,
+};
+
+struct ComputedDefaults {
+    std::uint32_t startType = 2;
+    std::wstring presentDrives;
+    std::wstring workingFolder;
+};
+
+// What the settings program does with a stored number before it shows and saves it.
+enum class NumberRule {
+    Unchecked,
+    // Outside min..max becomes the nearer bound.
+    Clamp,
+    // Anything but one of the choices becomes `fallback`.
+    OneOf,
+};
+
+// What the settings program does with a stored text.
+enum class TextRule {
+    Plain,
+    // Extensions each followed by ";": lower case, text after the last ";" dropped.
+    ExtensionList,
+    // Drive letters in menu order, lower case, or the word "all".
+    DriveLetters,
+};
+
+// One choice of a drop-down list or radio group: the stored number and the text the page shows.
+struct SettingChoice {
+    std::uint32_t value;
+    std::wstring_view label;
+};
+
+struct SettingValue {
+    std::uint32_t number = 0;
+    std::wstring_view text;
+    ComputedDefault computed = ComputedDefault::None;
+};
+
+struct SettingDef {
+    std::wstring name;
+    SettingKind kind = SettingKind::Number;
+    SettingPage page = SettingPage::None;
+    unsigned writers = 0;
+    unsigned readers = 0;
+    SettingValue install;
+    SettingValue ifAbsent;
+
+    NumberRule numberRule = NumberRule::Unchecked;
+    std::uint32_t min = 0;
+    std::uint32_t max = 0xFFFFFFFFu;
+    std::uint32_t fallback = 0;
+    std::span<const SettingChoice> choices;
+
+    TextRule textRule = TextRule::Plain;
+    // A longer stored text is ignored by every reader, which keeps its previous value.
+    std::optional<std::size_t> maxTextLength;
+
+    // The control's caption that names the option, and for a check box whose caption follows its
+    // state, the caption while unchecked.
+    std::wstring_view label;
+    std::wstring_view offLabel;
+
+    bool keptByPrograms() const { return page == SettingPage::None; }
+    // False only for values the environment report must never show.
+    bool reported = true;
+
+    // Whether a reader takes this stored text (false for a face name that is too long).
+    bool acceptsText(std::wstring_view text) const { return !maxTextLength || text.size() <= *maxTextLength; }
+    // Whether a number is one of the choices, or lies in min..max when there are none.
+    bool inRange(std::uint32_t number) const;
+    // The settings program's rule for a stored number.
+    std::uint32_t normalized(std::uint32_t number) const;
+    const SettingChoice* choice(std::uint32_t number) const;
+};
+
+// Every value, the page values in page order first, then the values kept by the programs.
+std::span<const SettingDef> settingsTable();
+// Exact registry value name, compared without regard to ASCII case as the registry does.
+const SettingDef* findSetting(std::wstring_view name);
+
+// Ctrl+letter bindings: the values "CtrlA" .. "CtrlZ" and the keywords they store.
+struct CtrlKeyword {
+    std::wstring_view keyword;
+    std::wstring_view displayName;
+};
+inline constexpr std::size_t kCtrlKeywordCount = 17;
+inline constexpr std::size_t kCtrlNone = 0;
+// "openexe": the binding stores the command line itself, not this keyword.
+inline constexpr std::size_t kCtrlOpenExe = 16;
+std::span<const CtrlKeyword> ctrlKeywords();
+// The keyword a stored binding equals exactly; anything else is a command line ("openexe").
+std::optional<std::size_t> findCtrlKeyword(std::wstring_view stored);
+// "CtrlA" for 'A'; letters outside A..Z give an empty name.
+std::wstring ctrlValueName(wchar_t letter);
+// The binding installation writes for a letter A..Z.
+std::wstring_view ctrlInstallBinding(wchar_t letter);
+
+} // namespace pvn
