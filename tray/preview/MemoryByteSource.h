@@ -35,10 +35,10 @@ public:
     bool exists(const std::wstring& path) const override;
     OpenResult openRead(const std::wstring& path, AccessHint hint) const override;
     std::wstring tempFolder() const override { return L"T:\\tmp\\"; }
-    void clearWorkFolder(const std::wstring& folder) const override { m_cleared.push_back(folder); }
+    void clearWorkFolder(const std::wstring& folder) const override { cleared.push_back(folder); }
 
     mutable std::vector<AccessHint> hints;     // of every open, in order
-    mutable std::vector<std::wstring> m_cleared;
+    mutable std::vector<std::wstring> cleared;
 
 private:
     std::map<std::wstring, File> m_files;

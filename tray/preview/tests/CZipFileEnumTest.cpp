@@ -1,0 +1,520 @@
+#include "tray/preview/CZipFileEnum.h"
+
+#include "tray/preview/LittleEndian.h"
+#include "tray/preview/tests/ArchiveBytes.h"
+#include "tray/preview/tests/PreviewHarness.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace pvn {
+namespace {
+
+using test::buildZip;
+using test::ZipEntrySpec;
+using test::ZipSpec;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+const std::wstring kPath = L"C:\\a.zip";
+
+class ZipTest : public ::testing::Test {
+protected:
+    std::unique_ptr<CZipFileEnum> read(const ZipSpec& spec) { return readBytes(buildZip(spec)); }
+    std::unique_ptr<CZipFileEnum> readBytes(std::vector<std::uint8_t> bytes) {
+        h.files.add(kPath, std::move(bytes));
+        return std::make_unique<CZipFileEnum>(h.env, kPath, true);
+    }
+    static std::vector<std::wstring> listed(CZipFileEnum& zip) {
+        std::vector<std::wstring> out;
+        EXPECT_TRUE(zip.listEntries(out));
+        return out;
+    }
+    test::PreviewHarness h;
+};
+
+ZipSpec withEntries(std::vector<ZipEntrySpec> entries) {
+    ZipSpec spec;
+    spec.entries = std::move(entries);
+    return spec;
+}
+
+ZipEntrySpec entry(std::string name, std::string data = "x") {
+    ZipEntrySpec e;
+    e.name = std::move(name);
+    e.data = std::move(data);
+    return e;
+}
+
+// --- end records ---
+
+TEST_F(ZipTest, EmptyArchiveHasNoEntriesAndNoError) {
+    auto zip = read({});
+    EXPECT_EQ(zip->errorText(), L"");
+    EXPECT_EQ(zip->entryCount(), 0u);
+    EXPECT_THAT(listed(*zip), IsEmpty());
+}
+
+TEST_F(ZipTest, FileWithoutEndRecordOrShorterThanItHasNone) {
+    EXPECT_EQ(readBytes(std::vector<std::uint8_t>(100, 'a'))->errorText(), L"EndOfCentralDir 署名を見つけられません");
+    // A signature in the last 21 bytes leaves no room for the record.
+    EXPECT_EQ(readBytes({'P', 'K', 5, 6, 0, 0, 0, 0, 0, 0})->errorText(), L"EndOfCentralDir 署名を見つけられません");
+    EXPECT_EQ(readBytes({})->errorText(), L"EndOfCentralDir 署名を見つけられません");
+}
+
+TEST_F(ZipTest, EndRecordAloneInExactly22Bytes) {
+    auto bytes = buildZip({});
+    ASSERT_EQ(bytes.size(), 22u);
+    EXPECT_EQ(readBytes(bytes)->errorText(), L"");
+}
+
+TEST_F(ZipTest, ArchiveCommentIsKeptAndMustFit) {
+    ZipSpec spec;
+    spec.entries = {entry("a")};
+    spec.comment = "hello";
+    auto zip = read(spec);
+    ASSERT_EQ(zip->errorText(), L"");
+    auto block = zip->data().block(zip->archiveComment());
+    EXPECT_EQ(std::string(block.begin(), block.end()), "hello");
+
+    spec.commentLength = 6;
+    EXPECT_EQ(read(spec)->errorText(), L"コメント領域不十分");
+}
+
+TEST_F(ZipTest, LongestCommentPutsTheEndRecordAtTheStartOfTheWindow) {
+    ZipSpec spec;
+    spec.entries = {entry("a")};
+    spec.comment = std::string(65535, 'c');
+    auto zip = read(spec);
+    EXPECT_EQ(zip->errorText(), L"");
+    EXPECT_THAT(zip->names(), ElementsAre(L"a"));
+}
+
+TEST_F(ZipTest, EndRecordSearchStartsFromTheEnd) {
+    // A comment that holds an end record of its own with a bad directory: the later one is taken.
+    ZipSpec inner;
+    inner.entryCount = 3;
+    auto fake = buildZip(inner);
+    ZipSpec spec;
+    spec.entries = {entry("a")};
+    spec.comment = std::string(fake.begin(), fake.end());
+    // The fake one points at the local header, which is no central one.
+    EXPECT_EQ(read(spec)->errorText(), L"CentralDir 署名を見つけられません index = 0");
+}
+
+// --- ZIP64 end records ---
+
+TEST_F(ZipTest, Zip64EndRecordGivesCountOffsetAndExtensibleData) {
+    ZipSpec spec;
+    spec.entries = {entry("b"), entry("a")};
+    spec.zip64 = true;
+    spec.zip64Extensible = "EXT";
+    auto zip = read(spec);
+    ASSERT_EQ(zip->errorText(), L"");
+    EXPECT_TRUE(zip->zip64());
+    EXPECT_EQ(zip->entryCount(), 2u);
+    EXPECT_THAT(zip->names(), ElementsAre(L"a", L"b"));
+    auto ext = zip->data().block(zip->zip64ExtensibleData());
+    EXPECT_EQ(std::string(ext.begin(), ext.end()), "EXT");
+}
+
+TEST_F(ZipTest, Zip64SignaturesAreChecked) {
+    ZipSpec spec;
+    spec.entries = {entry("a")};
+    spec.zip64 = true;
+    spec.badLocatorSignature = true;
+    EXPECT_EQ(read(spec)->errorText(), L"Z64EndOfCentralDirLoc 署名を見つけられません");
+    spec.badLocatorSignature = false;
+    spec.badZip64Signature = true;
+    EXPECT_EQ(read(spec)->errorText(), L"Z64EndOfCentralDir 署名を見つけられません");
+}
+
+TEST_F(ZipTest, Zip64PointerBeforeTheFileStartFailsItsSeek) {
+    test::Bytes b;
+    test::put32(b, 0x06054b50);
+    test::put16(b, 0);
+    test::put16(b, 0);
+    test::put16(b, 0);
+    test::put16(b, 0);
+    test::put32(b, 0);
+    test::put32(b, 0xFFFFFFFF);
+    test::put16(b, 0);
+    EXPECT_EQ(readBytes(b)->errorText(), L"Set Pointer Error code = 131 at Z64EndOfCentralDirLoc");
+}
+
+TEST_F(ZipTest, Zip64ExtensibleDataLargerThanTheFileIsAnErrorNotAnAllocation) {
+    ZipSpec spec;
+    spec.entries = {entry("a")};
+    spec.zip64 = true;
+    spec.zip64RecordSize = 0xFFFFFFFFFFFFull;
+    EXPECT_EQ(read(spec)->errorText(), L"Z64ExtendData サイズ不正");
+    spec.zip64RecordSize = 44 + 200; // more than what follows the record
+    EXPECT_EQ(read(spec)->errorText(), L"Z64ExtendData サイズ不正");
+}
+
+TEST_F(ZipTest, FourBillionEntriesInATinyFileEndWithTheFailedRead) {
+    ZipSpec spec;
+    spec.entries = {entry("a")};
+    spec.zip64 = true;
+    spec.entryCount = 0xFFFFFFFFull;
+    spec.dirSize = 0xFFFFFFFFFFFFull;
+    auto bytes = buildZip(spec);
+    ASSERT_LT(bytes.size(), 200u);
+    auto zip = readBytes(bytes);
+    // The directory walk runs into the ZIP64 end record.
+    EXPECT_EQ(zip->errorText(), L"CentralDir 署名を見つけられません index = 1");
+    EXPECT_EQ(zip->entryCount(), 0xFFFFFFFFu);
+    EXPECT_THAT(zip->names(), ElementsAre(L"a"));
+
+    spec.dirOffset = bytes.size() - 30;
+    EXPECT_EQ(read(spec)->errorText(), L"Read Error = 38 at CentralDir");
+}
+
+TEST_F(ZipTest, Zip64CountIsTheLow32Bits) {
+    ZipSpec spec;
+    spec.entries = {entry("a")};
+    spec.zip64 = true;
+    spec.entryCount = 0x100000001ull;
+    auto zip = read(spec);
+    EXPECT_EQ(zip->entryCount(), 1u);
+    EXPECT_EQ(zip->errorText(), L"");
+}
+
+// --- central directory ---
+
+TEST_F(ZipTest, NamesAreSortedAndSlashesShownAsBackslashes) {
+    ZipSpec spec;
+    spec.entries = {entry("b.txt"), entry("a/", ""), entry("a/c.txt")};
+    auto zip = read(spec);
+    ASSERT_EQ(zip->errorText(), L"");
+    EXPECT_THAT(listed(*zip), ElementsAre(L"a\\", L"a\\c.txt", L"b.txt"));
+    EXPECT_THAT(zip->names(), ElementsAre(L"a/", L"a/c.txt", L"b.txt"));
+    // Records stay at their names' positions.
+    EXPECT_EQ(zip->records()[2].localHeaderOffset, 0u);
+    EXPECT_TRUE(zip->sorted());
+}
+
+TEST_F(ZipTest, ListingShowsTheBusyCursorAndStopsAtTheLimit) {
+    ZipSpec spec;
+    spec.entries = {entry("c"), entry("b"), entry("a")};
+    auto zip = read(spec);
+    std::vector<std::wstring> out;
+    EXPECT_TRUE(zip->listEntries(out, 2));
+    EXPECT_THAT(out, ElementsAre(L"a", L"b"));
+    EXPECT_THAT(h.ui.cursors, ElementsAre(ArcCursor::Busy1, ArcCursor::Arrow));
+    EXPECT_FALSE(zip->busy());
+    EXPECT_FALSE(zip->canExtractItem());
+    EXPECT_FALSE(zip->canExtractAll());
+}
+
+TEST_F(ZipTest, NamesAreDecodedByTheirUtf8Flag) {
+    ZipSpec spec;
+    ZipEntrySpec sjis = entry(test::kSjisNihongo + ".txt");
+    ZipEntrySpec utf8 = entry(test::kUtf8Nihongo + "/");
+    utf8.flags = 0x0800;
+    spec.entries = {sjis, utf8};
+    auto zip = read(spec);
+    ASSERT_EQ(zip->errorText(), L"");
+    EXPECT_THAT(zip->names(), ElementsAre(L"日本語.txt", L"日本語/"));
+}
+
+TEST_F(ZipTest, NameEndsAtItsFirstZeroByte) {
+    ZipSpec spec;
+    spec.entries = {entry(std::string("ab\0cd", 5))};
+    EXPECT_THAT(read(spec)->names(), ElementsAre(L"ab"));
+}
+
+TEST_F(ZipTest, BadCentralSignatureStopsWithItsIndexAndKeepsEarlierEntries) {
+    ZipSpec spec;
+    spec.entries = {entry("z"), entry("y")};
+    spec.entries[1].badCentralSignature = true;
+    auto zip = read(spec);
+    EXPECT_EQ(zip->errorText(), L"CentralDir 署名を見つけられません index = 1");
+    EXPECT_THAT(zip->names(), ElementsAre(L"z"));
+}
+
+TEST_F(ZipTest, CountBeyondTheDirectoryEndsWithAShortRead) {
+    ZipSpec spec;
+    spec.entries = {entry("a")};
+    spec.entryCount = 5;
+    EXPECT_EQ(read(spec)->errorText(), L"Read Error = 38 at CentralDir");
+}
+
+TEST_F(ZipTest, NameLongerThanWhatFollowsIsAShortRead) {
+    auto bytes = buildZip(withEntries({entry("name")}));
+    const std::size_t central = 30 + 4 + 1;
+    bytes[central + 28] = 0xFF; // name length 255: more than the rest of the file
+    EXPECT_EQ(readBytes(bytes)->errorText(), L"Read Error = 38 at FileName");
+}
+
+// --- duplicates ---
+
+TEST_F(ZipTest, DuplicateNameIsSkippedWithItsPositions) {
+    ZipSpec spec;
+    spec.entries = {entry("x"), entry("y"), entry("x")};
+    auto zip = read(spec);
+    EXPECT_EQ(zip->errorText(), L"重複したファイル名 x index1, 2 = 0 2");
+    EXPECT_THAT(zip->names(), ElementsAre(L"x", L"y"));
+    EXPECT_EQ(zip->records()[0].localHeaderOffset, 0u); // the first one stays
+}
+
+TEST_F(ZipTest, DuplicatePositionCountsOnlyNamesInsertedBeforeIt) {
+    ZipSpec spec;
+    spec.entries = {entry("c"), entry("c"), entry("a"), entry("b")};
+    EXPECT_EQ(read(spec)->errorText(), L"重複したファイル名 c index1, 2 = 0 1");
+    spec.entries = {entry("a"), entry("d"), entry("b"), entry("d"), entry("c")};
+    EXPECT_EQ(read(spec)->errorText(), L"重複したファイル名 d index1, 2 = 2 3");
+}
+
+TEST_F(ZipTest, LastDuplicateWinsAndALaterFailureWinsOverIt) {
+    ZipSpec spec;
+    spec.entries = {entry("p"), entry("p"), entry("q"), entry("q")};
+    EXPECT_EQ(read(spec)->errorText(), L"重複したファイル名 q index1, 2 = 1 3");
+    spec.entryCount = 5;
+    EXPECT_EQ(read(spec)->errorText(), L"Read Error = 38 at CentralDir");
+}
+
+TEST_F(ZipTest, DuplicatesStillAddTheirExtraFieldsAndComments) {
+    ZipSpec spec;
+    ZipEntrySpec a = entry("a");
+    a.comment = "one";
+    ZipEntrySpec b = entry("a");
+    b.comment = "two";
+    spec.entries = {a, b};
+    auto zip = read(spec);
+    EXPECT_EQ(zip->data().count(), 2u);
+    auto first = zip->data().block(zip->records()[0].comment);
+    EXPECT_EQ(std::string(first.begin(), first.end()), "one");
+}
+
+// --- extra fields ---
+
+TEST_F(ZipTest, Zip64ExtraReplacesTheFieldsThatAreNotSet) {
+    ZipSpec spec;
+    ZipEntrySpec e = entry("big");
+    e.uncompressed32 = 0xFFFFFFFF;
+    e.compressed32 = 0xFFFFFFFF;
+    e.centralExtra = test::zip64Extra({0x123456789ull, 0x1ull});
+    spec.entries = {e};
+    auto zip = read(spec);
+    ASSERT_EQ(zip->errorText(), L"");
+    EXPECT_EQ(zip->records()[0].uncompressedSize, 0x123456789ull);
+    EXPECT_EQ(zip->records()[0].compressedSize, 1u);
+    EXPECT_EQ(zip->records()[0].localHeaderOffset, 0u);
+}
+
+TEST_F(ZipTest, Zip64ExtraMustHoldEveryFieldThatIsNotSet) {
+    ZipSpec spec;
+    ZipEntrySpec e = entry("big");
+    e.uncompressed32 = 0xFFFFFFFF;
+    e.compressed32 = 0xFFFFFFFF;
+    e.centralExtra = test::zip64Extra({1});
+    spec.entries = {e};
+    EXPECT_EQ(read(spec)->errorText(), L"ExtraField サイズデータ(HeaderID:0x0001)不足");
+}
+
+TEST_F(ZipTest, Zip64ExtraGivesTheLocalHeaderOffset) {
+    ZipSpec spec;
+    ZipEntrySpec first = entry("first");
+    ZipEntrySpec second = entry("second");
+    second.offset32 = 0xFFFFFFFF;
+    second.centralExtra = test::zip64Extra({0}); // wrong offset: the first entry's local header
+    spec.entries = {first, second};
+    auto zip = read(spec);
+    ASSERT_EQ(zip->errorText(), L"");
+    EXPECT_EQ(zip->records()[1].localHeaderOffset, 0u);
+
+    spec.entries[1].centralExtra = test::zip64Extra({~0ull});
+    EXPECT_EQ(read(spec)->errorText(), L"second\nOffset が定義されていません");
+}
+
+TEST_F(ZipTest, OffsetNotSetWithoutZip64ExtraIsLookedForThere) {
+    ZipSpec spec;
+    ZipEntrySpec e = entry("a");
+    e.offset32 = 0xFFFFFFFF;
+    spec.entries = {e};
+    EXPECT_EQ(read(spec)->errorText(), L"Read Error = 38 at LocalHeader");
+}
+
+TEST_F(ZipTest, NtfsTimesAreCopiedAndTheirSizeChecked) {
+    ZipSpec spec;
+    ZipEntrySpec e = entry("t");
+    e.centralExtra = test::extraBlock(0x5455, "\x01\x02\x03\x04\x05") + test::ntfsExtra(11, 22, 33);
+    spec.entries = {e};
+    auto zip = read(spec);
+    ASSERT_EQ(zip->errorText(), L"");
+    const ZipEntryRecord& r = zip->records()[0];
+    EXPECT_EQ(r.modified, 11u);
+    EXPECT_EQ(r.accessed, 22u);
+    EXPECT_EQ(r.created, 33u);
+    auto kept = zip->data().block(r.centralExtra);
+    EXPECT_EQ(kept.size(), e.centralExtra.size());
+
+    spec.entries[0].centralExtra = test::extraBlock(0x000a, std::string(28, '\0'));
+    EXPECT_EQ(read(spec)->errorText(), L"ExtraField 日時データ(HeaderID:0x000a)不整合");
+}
+
+TEST_F(ZipTest, ExtraFieldWalkNeedsWholeHeadersAndBlocks) {
+    ZipSpec spec;
+    ZipEntrySpec e = entry("e");
+    e.centralExtra = test::extraBlock(0x7875, "abc") + "\x01\x02\x03";
+    spec.entries = {e};
+    EXPECT_EQ(read(spec)->errorText(), L"ExtraField ヘッダー不足");
+
+    spec.entries[0].centralExtra = test::extraBlock(0x1234, "abcd").substr(0, 6);
+    EXPECT_EQ(read(spec)->errorText(), L"ExtraField データサイズ(HeaderID:0x1234)不整合");
+}
+
+TEST_F(ZipTest, FileCommentIsKept) {
+    ZipSpec spec;
+    ZipEntrySpec e = entry("c");
+    e.comment = "note";
+    spec.entries = {e};
+    auto zip = read(spec);
+    auto block = zip->data().block(zip->records()[0].comment);
+    EXPECT_EQ(std::string(block.begin(), block.end()), "note");
+}
+
+// --- local headers ---
+
+TEST_F(ZipTest, BadLocalSignatureGivesTheSortedPosition) {
+    ZipSpec spec;
+    ZipEntrySpec bad = entry("b");
+    bad.badLocalSignature = true;
+    spec.entries = {bad, entry("a"), entry("c")};
+    auto zip = read(spec);
+    EXPECT_EQ(zip->errorText(), L"LocalHeader 署名を見つけられません index = 1");
+}
+
+TEST_F(ZipTest, LocalPassStopsAtTheFirstFailureInSortedOrder) {
+    ZipSpec spec;
+    ZipEntrySpec b = entry("b");
+    b.badLocalSignature = true;
+    ZipEntrySpec a = entry("a");
+    a.localExtra = test::extraBlock(0x000a, std::string(5, '\0')); // fails its parse
+    spec.entries = {b, a};
+    auto zip = read(spec);
+    EXPECT_EQ(zip->errorText(), L"ExtraField 日時データ(HeaderID:0x000a)不整合");
+    // "a" kept its local extra field before failing; "b" was never reached.
+    EXPECT_GE(zip->records()[0].localExtra, 0);
+}
+
+TEST_F(ZipTest, DataDescriptorWithAndWithoutSignature) {
+    for (bool signature : {true, false}) {
+        ZipSpec spec;
+        ZipEntrySpec e = entry("d", "payload");
+        e.descriptor = true;
+        e.descriptorSignature = signature;
+        spec.entries = {e};
+        auto zip = read(spec);
+        EXPECT_EQ(zip->errorText(), L"") << signature;
+        EXPECT_EQ(zip->records()[0].flags() & 0x0008, 0) << "bit 3 is cleared";
+    }
+}
+
+TEST_F(ZipTest, Zip64DescriptorIsTwentyBytes) {
+    ZipSpec spec;
+    ZipEntrySpec e = entry("d", "payload");
+    e.descriptor = true;
+    e.descriptorSignature = false;
+    e.descriptor64 = true;
+    spec.entries = {e};
+    spec.zip64 = true;
+    EXPECT_EQ(read(spec)->errorText(), L"");
+
+    // Without the ZIP64 end record, a descriptor counts 12 bytes whatever it holds.
+    spec.zip64 = false;
+    EXPECT_EQ(read(spec)->errorText(), L"");
+}
+
+TEST_F(ZipTest, DescriptorBeyondTheFileIsAShortRead) {
+    ZipSpec spec;
+    ZipEntrySpec e = entry("d", "payload");
+    e.descriptor = true;
+    e.compressed32 = 0x7FFFFFF0;
+    spec.entries = {e};
+    EXPECT_EQ(read(spec)->errorText(), L"Read Error = 38 at DataDescriptor");
+}
+
+TEST_F(ZipTest, LocalExtraIsKeptAndParsed) {
+    ZipSpec spec;
+    ZipEntrySpec e = entry("l", "12345");
+    e.uncompressed32 = 0xFFFFFFFF;
+    e.centralExtra = test::zip64Extra({5});
+    e.localExtra = test::zip64Extra({0x500000000ull, 5});
+    spec.entries = {e};
+    auto zip = read(spec);
+    ASSERT_EQ(zip->errorText(), L"");
+    const ZipEntryRecord& r = zip->records()[0];
+    EXPECT_EQ(r.uncompressedSize, 0x500000000ull);
+    auto local = zip->data().block(r.localExtra);
+    EXPECT_EQ(local.size(), e.localExtra.size());
+}
+
+TEST_F(ZipTest, EntriesSharingOneLocalExtraCannotMultiplyIt) {
+    // Many central entries point at one local header with a large extra field.
+    ZipSpec spec;
+    ZipEntrySpec base = entry("0", "");
+    base.localExtra = test::extraBlock(0x9999, std::string(60000, 'e'));
+    spec.entries = {base};
+    for (int i = 1; i < 40; ++i) {
+        ZipEntrySpec e = entry(std::to_string(100 + i), "");
+        e.offset32 = 0;
+        e.badLocalSignature = false;
+        spec.entries.push_back(e);
+    }
+    auto zip = read(spec);
+    EXPECT_THAT(zip->errorText(), ::testing::StartsWith(L"ExtraField 領域が他のエントリーと重なっています"));
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < zip->data().count(); ++i)
+        kept += zip->data().block(static_cast<int>(i)).size();
+    EXPECT_LE(kept, 2 * 60004u + 40 * 1024);
+}
+
+// --- the file itself ---
+
+TEST_F(ZipTest, MissingFileIsAnEmptyListingWithoutError) {
+    CZipFileEnum zip(h.env, L"C:\\missing.zip", true);
+    EXPECT_EQ(zip.errorText(), L"");
+    EXPECT_EQ(zip.entryCount(), 0u);
+    EXPECT_THAT(h.ui.messages, IsEmpty());
+}
+
+TEST_F(ZipTest, OpenFailuresHaveTheirTwoMessages) {
+    h.files.add(kPath, buildZip({})).openError = win32_error::kSharingViolation;
+    EXPECT_EQ(CZipFileEnum(h.env, kPath, true).errorText(), kPath + L"\nアーカイブファイル使用中");
+    h.files.add(kPath, buildZip({})).openError = win32_error::kAccessDenied;
+    EXPECT_EQ(CZipFileEnum(h.env, kPath, true).errorText(), L"OpenArc Error = 5");
+}
+
+TEST_F(ZipTest, ReadAndSeekFailuresCarryTheirLabels) {
+    h.files.add(kPath, buildZip({})).readError = 23;
+    EXPECT_EQ(CZipFileEnum(h.env, kPath, true).errorText(), L"Read Error = 23 at EndOfCentralDir");
+    h.files.add(kPath, buildZip({})).seekError = 87;
+    EXPECT_EQ(CZipFileEnum(h.env, kPath, true).errorText(), L"Set Pointer Error code = 87 at EndOfCentralDir");
+}
+
+TEST_F(ZipTest, ReaderOpensForRandomAccess) {
+    read({});
+    EXPECT_THAT(h.files.hints, ElementsAre(AccessHint::RandomAccess));
+}
+
+TEST_F(ZipTest, DestructionShowsTheErrorTextOnce) {
+    readBytes(std::vector<std::uint8_t>(30, 0)).reset();
+    EXPECT_THAT(h.ui.messages, ElementsAre(L"EndOfCentralDir 署名を見つけられません"));
+    h.ui.messages.clear();
+    read(withEntries({entry("a")})).reset();
+    EXPECT_THAT(h.ui.messages, IsEmpty());
+}
+
+TEST_F(ZipTest, PrefixedDataDoesNotHideTheEndRecord) {
+    ZipSpec spec;
+    spec.prefix = std::string(70000, 'p');
+    spec.entries = {entry("a")};
+    auto zip = read(spec);
+    EXPECT_EQ(zip->errorText(), L"");
+    EXPECT_EQ(zip->centralDirOffset(), 70000u + 30 + 1 + 1);
+}
+
+} // namespace
+} // namespace pvn
