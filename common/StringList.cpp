@@ -1,43 +1,12 @@
 #include "common/StringList.h"
 
+#include "common/PackedStringBlock.h"
 #include "common/PathSort.h"
 #include "common/TextPlatform.h"
 
 #include <algorithm>
 
 namespace pvn {
-namespace {
-
-void appendUtf16(std::vector<std::uint16_t>& out, const std::wstring& text) {
-    for (wchar_t c : text) {
-        const auto cp = static_cast<std::uint32_t>(c);
-        if (cp > 0xFFFF && cp <= 0x10FFFF) {
-            out.push_back(static_cast<std::uint16_t>(0xD800 + ((cp - 0x10000) >> 10)));
-            out.push_back(static_cast<std::uint16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
-        } else {
-            out.push_back(static_cast<std::uint16_t>(cp));
-        }
-    }
-}
-
-std::wstring fromUtf16(const std::uint16_t* units, std::size_t count) {
-    std::wstring out;
-    out.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint32_t u = units[i];
-        if constexpr (sizeof(wchar_t) == 4) {
-            if (u >= 0xD800 && u < 0xDC00 && i + 1 < count && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) {
-                out.push_back(static_cast<wchar_t>(0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00)));
-                ++i;
-                continue;
-            }
-        }
-        out.push_back(static_cast<wchar_t>(u));
-    }
-    return out;
-}
-
-} // namespace
 
 StringList::StringList(bool sorted) : StringList(sorted, textPlatform()) {}
 
@@ -62,30 +31,14 @@ int StringList::find(const std::wstring& text) const {
     return -1;
 }
 
-std::vector<std::uint16_t> StringList::pack() const {
-    std::vector<std::uint16_t> block;
-    for (const auto& item : m_items) {
-        appendUtf16(block, item);
-        block.push_back(0);
-    }
-    block.push_back(0);
-    return block;
-}
+std::u16string StringList::pack() const { return encodePackedStrings(m_items); }
 
-std::size_t StringList::packedSize() const { return pack().size() * sizeof(std::uint16_t); }
+std::size_t StringList::packedSize() const { return pack().size() * sizeof(char16_t); }
 
-void StringList::load(const std::uint16_t* units, std::size_t count) {
+void StringList::load(std::span<const std::byte> block) {
     m_items.clear();
-    std::size_t start = 0;
-    while (start < count) {
-        std::size_t end = start;
-        while (end < count && units[end] != 0)
-            ++end;
-        if (end == start)
-            break;
-        add(fromUtf16(units + start, end - start));
-        start = end + 1;
-    }
+    for (auto& text : decodePackedStrings(block).strings)
+        add(std::move(text));
 }
 
 void StringList::sortByPath() { sortPaths(m_items, *m_platform); }

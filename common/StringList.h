@@ -2,7 +2,7 @@
 // The system's list of strings: appended, or kept in lstrcmpW order with equal strings in the
 // order they were added. Crosses between programs as a PackedStringBlock.
 #include <cstddef>
-#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,12 +27,12 @@ public:
     const std::vector<std::wstring>& items() const { return m_items; }
     bool sorted() const { return m_sorted; }
 
-    // UTF-16 code units of the block: every string with its NUL, then one more NUL.
-    std::vector<std::uint16_t> pack() const;
+    // The list as a PackedStringBlock (empty strings cannot travel in one and are left out).
+    std::u16string pack() const;
+    // Size of that block in bytes.
     std::size_t packedSize() const;
-    // Replaces the contents with the strings of the block up to the first empty one; a block
-    // without its final NUL ends at its last unit.
-    void load(const std::uint16_t* units, std::size_t count);
+    // Replaces the contents with the strings of a PackedStringBlock up to the first empty one.
+    void load(std::span<const std::byte> block);
 
     // Component by component, case-insensitive; a folder comes before its sub-folders.
     void sortByPath();

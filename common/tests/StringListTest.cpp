@@ -88,42 +88,45 @@ TEST(StringList, FindIsCaseInsensitiveAndPrefersTheLastEntry) {
     EXPECT_EQ(-1, StringList().find(L""));
 }
 
+std::span<const std::byte> bytesOf(const std::u16string& block) { return std::as_bytes(std::span(block)); }
+
 TEST(StringList, PacksEveryStringWithItsNulAndOneMore) {
     StringList list;
     list.add(L"ab");
     list.add(L"c");
-    const std::vector<std::uint16_t> expected{'a', 'b', 0, 'c', 0, 0};
-    EXPECT_EQ(expected, list.pack());
+    EXPECT_EQ(std::u16string(u"ab\0c\0\0", 6), list.pack());
     EXPECT_EQ(12u, list.packedSize());
-    EXPECT_EQ((std::vector<std::uint16_t>{0}), StringList().pack());
+    EXPECT_EQ(std::u16string(1, u'\0'), StringList().pack());
     EXPECT_EQ(2u, StringList().packedSize());
 }
 
-TEST(StringList, LoadsUpToTheFirstEmptyString) {
-    const std::uint16_t block[] = {'x', 0, 'y', 'z', 0, 0, 'n', 0, 0};
+TEST(StringList, LoadsUpToTheFirstEmptyStringAndReplacesTheContents) {
+    const std::u16string block(u"x\0yz\0\0n\0\0", 9);
     StringList list;
     list.add(L"old");
-    list.load(block, std::size(block));
+    list.load(bytesOf(block));
     EXPECT_EQ((std::vector<std::wstring>{L"x", L"yz"}), texts(list));
+    list.load({});
+    EXPECT_TRUE(list.empty());
 }
 
-TEST(StringList, LoadingATruncatedBlockStopsAtItsEnd) {
-    const std::uint16_t block[] = {'a', 0, 'b', 'c'};
-    StringList list;
-    list.load(block, std::size(block));
-    EXPECT_EQ((std::vector<std::wstring>{L"a", L"bc"}), texts(list));
-    list.load(block, 0);
-    EXPECT_TRUE(list.empty());
+TEST(StringList, LoadingIntoASortedListSorts) {
+    StringList source;
+    source.add(L"b");
+    source.add(L"a");
+    StringList sorted(true);
+    sorted.load(bytesOf(source.pack()));
+    EXPECT_EQ((std::vector<std::wstring>{L"a", L"b"}), texts(sorted));
 }
 
 TEST(StringList, PackAndLoadRoundTripJapaneseAndSupplementaryCharacters) {
     StringList list;
     list.add(L"C:\\データ\\表");
     list.add(std::wstring(L"x") + static_cast<wchar_t>(0x20B9F) + L"y");
-    const std::vector<std::uint16_t> block = list.pack();
+    const std::u16string block = list.pack();
     EXPECT_EQ(0xD842, block[list[0].size() + 2]) << "a character beyond U+FFFF travels as a surrogate pair";
     StringList back;
-    back.load(block.data(), block.size());
+    back.load(bytesOf(block));
     EXPECT_EQ(texts(list), texts(back));
 }
 
