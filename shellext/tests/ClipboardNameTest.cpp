@@ -1,0 +1,32 @@
+#include "shellext/ClipboardName.h"
+
+#include <gtest/gtest.h>
+
+namespace pvn {
+namespace {
+
+TEST(ClipboardNameTest, BlanksGetQuotesAndShiftDoublesBackslashesInsideThem) {
+    EXPECT_EQ(L"\"C:\\Program Files\\App\"", clipboardName(L"C:\\Program Files\\App", false));
+    EXPECT_EQ(L"\"C:\\\\Program Files\\\\App\"", clipboardName(L"C:\\Program Files\\App", true));
+}
+
+TEST(ClipboardNameTest, NamesWithoutBlanksStayBare) {
+    EXPECT_EQ(L"C:\\Windows\\win.ini", clipboardName(L"C:\\Windows\\win.ini", false));
+    EXPECT_EQ(L"C:\\\\Windows\\\\win.ini", clipboardName(L"C:\\Windows\\win.ini", true));
+    EXPECT_EQ(L"\\\\\\\\server\\\\share", clipboardName(L"\\\\server\\share", true));
+    EXPECT_EQ(L"C:\\データ\\表.txt", clipboardName(L"C:\\データ\\表.txt", false));
+    // An ideographic space is not a separator for the command line: no quotes.
+    EXPECT_EQ(L"C:\\新しい\u3000フォルダ", clipboardName(L"C:\\新しい\u3000フォルダ", false));
+}
+
+TEST(ClipboardNameTest, LongestTextIsTwiceThePathPlusQuotes) {
+    const std::wstring path = L"C:\\a b\\" + std::wstring(250, L'\\');
+    const std::wstring text = clipboardName(path, true);
+    const std::size_t backslashes = 252;
+    EXPECT_EQ(path.size() + backslashes + 2, text.size());
+    EXPECT_EQ(L'"', text.front());
+    EXPECT_EQ(L'"', text.back());
+}
+
+} // namespace
+} // namespace pvn
