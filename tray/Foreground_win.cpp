@@ -1,0 +1,20 @@
+#include "tray/Foreground_win.h"
+
+namespace pvn {
+
+void forceForeground(HWND window) {
+    HWND front = GetForegroundWindow();
+    if (front == window) {
+        SetFocus(window);
+        return;
+    }
+    const DWORD self = GetCurrentThreadId();
+    const DWORD frontThread = front ? GetWindowThreadProcessId(front, nullptr) : 0;
+    const bool attached = frontThread && frontThread != self && AttachThreadInput(self, frontThread, TRUE);
+    SetForegroundWindow(window);
+    SetFocus(window);
+    if (attached)
+        AttachThreadInput(self, frontThread, FALSE);
+}
+
+} // namespace pvn

@@ -1,0 +1,112 @@
+// Entry of PVNTray: one instance per argument text, the resident tray or one command-line run.
+#include "common/ErrorBox_win.h"
+#include "common/IntegrityCheck_win.h"
+#include "common/MessagePump_win.h"
+#include "common/Paths.h"
+#include "common/Paths_win.h"
+#include "tray/FTray_win.h"
+#include "tray/TrayMode.h"
+
+#include <ole2.h>
+
+#include <string>
+
+namespace pvn {
+namespace {
+
+// The folder of the program file itself: the command line holds whatever the starting process wrote.
+std::wstring ownFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return parentFolder(path);
+}
+
+class InstanceMutex {
+public:
+    explicit InstanceMutex(const std::wstring& name) {
+        if (UniqueHandle existing{OpenMutexW(MUTEX_ALL_ACCESS, FALSE, name.c_str())})
+            return;
+        SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+        m_mutex.reset(CreateMutexW(&inheritable, TRUE, name.c_str()));
+        // Two starts at the same moment: the later one finds the mutex only now.
+        if (m_mutex && GetLastError() == ERROR_ALREADY_EXISTS)
+            m_mutex.reset();
+    }
+    ~InstanceMutex() {
+        if (m_mutex)
+            ReleaseMutex(m_mutex.get());
+    }
+    InstanceMutex(const InstanceMutex&) = delete;
+    InstanceMutex& operator=(const InstanceMutex&) = delete;
+    bool owned() const { return static_cast<bool>(m_mutex); }
+
+private:
+    UniqueHandle m_mutex;
+};
+
+class OleSession {
+public:
+    OleSession() : m_result(OleInitialize(nullptr)) {}
+    ~OleSession() {
+        if (SUCCEEDED(m_result))
+            OleUninitialize();
+    }
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+
+private:
+    HRESULT m_result;
+};
+
+int runTray(const CommandLine& commandLine) {
+    const TrayMode mode = parseTrayMode(commandLine.arguments);
+    InstanceMutex mutex(trayMutexName(commandLine.arguments));
+    if (!mutex.owned()) {
+        showMessage(kDoubleStartMessage);
+        return 1;
+    }
+    if (mode == TrayMode::Refused) {
+        showMessage(kWrongArgumentMessage);
+        return 1;
+    }
+    OleSession ole;
+    FTray tray(ownFolder(), mode);
+    if (!tray.complete())
+        return 1;
+    switch (mode) {
+    case TrayMode::Resident:
+        tray.measureMenuMetrics();
+        return messageLoop();
+    case TrayMode::Recent:
+        tray.recentMenu(true);
+        break;
+    case TrayMode::Favorites:
+        tray.favoritesMenu(true);
+        break;
+    case TrayMode::Last:
+        tray.lastFolder(true);
+        break;
+    case TrayMode::LastMenu:
+        tray.lastMenu();
+        break;
+    case TrayMode::Refused:
+        break;
+    }
+    return 0;
+}
+
+} // namespace
+} // namespace pvn
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    if (!pvn::verifyOwnFile())
+        return 1;
+    return pvn::runTray(pvn::splitProcessCommandLine());
+}
