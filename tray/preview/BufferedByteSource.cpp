@@ -18,9 +18,10 @@ std::uint32_t BufferedByteSource::fill() {
     ++m_innerReads;
     std::uint32_t e = m_inner->read(m_buffer.data(), m_buffer.size(), got);
     m_bufferStart = m_pos;
-    m_bufferLength = got;
     m_innerPos += got;
-    m_atEnd = got < m_buffer.size();
+    // After a failure nothing is kept: the next read asks again.
+    m_bufferLength = e ? 0 : got;
+    m_atEnd = !e && got < m_buffer.size();
     return e;
 }
 

@@ -212,7 +212,8 @@ inline Bytes buildCab(const CabSpec& spec) {
     put32(out, 0);
     put16(out, 1);
     put16(out, 0);
-    while (out.size() < coff)
+    // An offset given on purpose may point anywhere; the entries then follow the folder.
+    while (!spec.coffFiles && out.size() < coff)
         out.push_back(0);
     for (const CabFileSpec& f : spec.files) {
         put32(out, 0);
