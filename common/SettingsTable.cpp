@@ -72,9 +72,10 @@ constexpr std::array<CtrlKeyword, kCtrlKeywordCount> kCtrlKeywords = {{
 
 // Index A..Z.
 constexpr std::array<std::wstring_view, 26> kCtrlInstall = {
-    L"up",     L"none",       L"copy",   L"delete", L"none",     L"fileop",     L"none",  L"none",  L"none",
-    L"none",   L"command",    L"none",   L"rename", L"cliptoname", L"selectopen", L"print", L"startopen",
-    L"property", L"shortcut", L"none",   L"none",   L"paste",    L"none",       L"cut",   L"none",  L"undo",
+    L"up",         L"none",  L"copy",      L"delete",   L"none",     L"fileop", L"none",
+    L"none",       L"none",  L"none",      L"command",  L"none",     L"rename", L"cliptoname",
+    L"selectopen", L"print", L"startopen", L"property", L"shortcut", L"none",   L"none",
+    L"paste",      L"none",  L"cut",       L"none",     L"undo",
 };
 
 constexpr unsigned kSet = kProgramSet;
@@ -82,9 +83,15 @@ constexpr unsigned kTray = kProgramTray;
 constexpr unsigned kMain = kProgramMain;
 constexpr unsigned kExt = kProgramExt;
 
-SettingValue number(std::uint32_t n) { return {n, {}, ComputedDefault::None}; }
-SettingValue text(std::wstring_view t) { return {0, t, ComputedDefault::None}; }
-SettingValue computed(ComputedDefault c) { return {0, {}, c}; }
+SettingValue number(std::uint32_t n) {
+    return {n, {}, ComputedDefault::None};
+}
+SettingValue text(std::wstring_view t) {
+    return {0, t, ComputedDefault::None};
+}
+SettingValue computed(ComputedDefault c) {
+    return {0, {}, c};
+}
 
 SettingDef flag(const wchar_t* name, SettingPage page, unsigned readers, std::uint32_t install,
                 std::uint32_t ifAbsent, std::wstring_view label, std::wstring_view offLabel = {}) {
@@ -193,7 +200,8 @@ std::vector<SettingDef> buildTable() {
 
     t.push_back(ranged(L"FileNum", P::File, kMain, 500, 10, 999));
     t.push_back(flag(L"FileUpside", P::File, kMain, 0, 0, L"ファイルメニューを上側に表示する"));
-    t.push_back(flag(L"FHistory", P::File, kTray | kMain, 1, 1, L"ファイル選択時それを含むフォルダを履歴にいれる"));
+    t.push_back(
+        flag(L"FHistory", P::File, kTray | kMain, 1, 1, L"ファイル選択時それを含むフォルダを履歴にいれる"));
     t.push_back(flag(L"FTogether", P::File, kMain, 0, 0, L"ファイルをまとめて<ファイル>で表示"));
 
     t.push_back(textDef(L"Drive", P::Drive, kMain, text(L"all"), computed(ComputedDefault::PresentDrives),
@@ -214,14 +222,17 @@ std::vector<SettingDef> buildTable() {
     t.push_back(flag(L"ExcFav", P::Recent, kTray, 0, 0, L"お気に入りフォルダは履歴から除く"));
     t.push_back(flag(L"ExcRC", P::Recent, kTray, 0, 0, L"Removable,CD-ROM 上のフォルダは履歴から除く"));
 
-    t.push_back(flag(L"Favorites", P::Favorites, kTray, 0, 0, L"タスクトレイアイコンでのメニュー起動方法を交換する"));
-    t.push_back(flag(L"FavFName", P::Favorites, kTray, 1, 1, L"フルパスでなく最下位のフォルダ名のみ表示する"));
+    t.push_back(
+        flag(L"Favorites", P::Favorites, kTray, 0, 0, L"タスクトレイアイコンでのメニュー起動方法を交換する"));
+    t.push_back(
+        flag(L"FavFName", P::Favorites, kTray, 1, 1, L"フルパスでなく最下位のフォルダ名のみ表示する"));
 
     for (const wchar_t* filer : {L"Filer0", L"Filer1", L"Filer2"})
         t.push_back(textDef(filer, P::Filer, kTray | kMain, text(L""), text(L"")));
 
     for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
-        SettingDef ctrl = textDef(L"", P::Ctrl, kTray, text(ctrlInstallBinding(letter)), text(ctrlInstallBinding(letter)));
+        SettingDef ctrl =
+            textDef(L"", P::Ctrl, kTray, text(ctrlInstallBinding(letter)), text(ctrlInstallBinding(letter)));
         ctrl.name = ctrlValueName(letter);
         t.push_back(ctrl);
     }
@@ -235,7 +246,8 @@ std::vector<SettingDef> buildTable() {
     tabs.ifAbsent = number(8);
     tabs.label = L"タブの文字数";
     t.push_back(tabs);
-    SettingDef face = textDef(L"TTFName", P::TTTxt, kTray | kMain, text(L"ＭＳ ゴシック"), text(L"ＭＳ ゴシック"));
+    SettingDef face =
+        textDef(L"TTFName", P::TTTxt, kTray | kMain, text(L"ＭＳ ゴシック"), text(L"ＭＳ ゴシック"));
     face.maxTextLength = 31;
     t.push_back(face);
     t.push_back(numberDef(L"TTFPoint10", P::TTTxt, kTray | kMain, 100));
@@ -243,17 +255,20 @@ std::vector<SettingDef> buildTable() {
     t.push_back(ranged(L"TTHeight", P::TTOther, kTray, 500, 10, 2000));
     t.push_back(ranged(L"TTWidth", P::TTOther, kTray, 500, 10, 2000));
     t.push_back(ranged(L"TTFileSize", P::TTOther, kTray, 10, 1, 100, L"ＭＢ以上はエラー"));
-    SettingDef movieExts = textDef(L"AsMovieExtList", P::TTOther, kTray, text(L"aif;avi;cda;mid;mp3;mpg;rmi;wav;"),
-                                   text(L"aif;avi;cda;mid;mp3;mpg;rmi;wav;"), TextRule::ExtensionList);
+    SettingDef movieExts =
+        textDef(L"AsMovieExtList", P::TTOther, kTray, text(L"aif;avi;cda;mid;mp3;mpg;rmi;wav;"),
+                text(L"aif;avi;cda;mid;mp3;mpg;rmi;wav;"), TextRule::ExtensionList);
     movieExts.label = L"動画として表示する拡張子";
     t.push_back(movieExts);
     t.push_back(flag(L"TTEdgeCut", P::TTOther, kTray, 1, 1, L"画像の場合周りの余白を取る"));
 
-    SettingDef pluginDir = textDef(L"SusiePluginDir", P::Susie, kTray, computed(ComputedDefault::WorkingFolder),
-                                   computed(ComputedDefault::WorkingFolder));
+    SettingDef pluginDir =
+        textDef(L"SusiePluginDir", P::Susie, kTray, computed(ComputedDefault::WorkingFolder),
+                computed(ComputedDefault::WorkingFolder));
     pluginDir.label = L"Susie Plug-in のディレクトリ";
     t.push_back(pluginDir);
-    t.push_back(flag(L"SusiePreview", P::Susie, kTray, 1, 1, L"Susie Plug-in の中のプレビュー機能をなるべく使う"));
+    t.push_back(
+        flag(L"SusiePreview", P::Susie, kTray, 1, 1, L"Susie Plug-in の中のプレビュー機能をなるべく使う"));
 
     t.push_back(hotKey(L"HKDrv", 0x644, L"Drive List"));
     t.push_back(hotKey(L"HKRec", 0x652, L"最近開いたフォルダ"));
@@ -264,7 +279,8 @@ std::vector<SettingDef> buildTable() {
 
     t.push_back(flag(L"OrgClose", P::Other, kMain, 1, 1, L"新規フォルダオープン時に元のフォルダを閉じる"));
     t.push_back(flag(L"ToolTipOn", P::Other, kMain, 1, 1, L"ツールチップテキストを表示"));
-    t.push_back(flag(L"SFolSingle", P::Other, kMain, 1, 1, L"サブメニューのフォルダをシングルクリックで開ける",
+    t.push_back(flag(L"SFolSingle", P::Other, kMain, 1, 1,
+                     L"サブメニューのフォルダをシングルクリックで開ける",
                      L"サブメニューのフォルダをダブルクリックで開ける"));
     t.push_back(flag(L"AddContext", P::Other, kExt, 1, 1, L"PVN．．．をコンテキストメニューに出す"));
 
@@ -291,11 +307,14 @@ std::vector<SettingDef> buildTable() {
     return t;
 }
 
-wchar_t asciiLower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+wchar_t asciiLower(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+}
 
 bool equalsNoAsciiCase(std::wstring_view a, std::wstring_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return asciiLower(x) == asciiLower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+               return asciiLower(x) == asciiLower(y);
+           });
 }
 
 } // namespace
@@ -325,7 +344,8 @@ std::uint32_t SettingDef::normalized(std::uint32_t n) const {
 }
 
 const SettingChoice* SettingDef::choice(std::uint32_t n) const {
-    auto it = std::find_if(choices.begin(), choices.end(), [n](const SettingChoice& c) { return c.value == n; });
+    auto it =
+        std::find_if(choices.begin(), choices.end(), [n](const SettingChoice& c) { return c.value == n; });
     return it == choices.end() ? nullptr : &*it;
 }
 
@@ -341,7 +361,9 @@ const SettingDef* findSetting(std::wstring_view name) {
     return it == table.end() ? nullptr : &*it;
 }
 
-std::span<const CtrlKeyword> ctrlKeywords() { return kCtrlKeywords; }
+std::span<const CtrlKeyword> ctrlKeywords() {
+    return kCtrlKeywords;
+}
 
 std::optional<std::size_t> findCtrlKeyword(std::wstring_view stored) {
     // "openexe" itself is never stored: that binding stores its command line.

@@ -118,9 +118,10 @@ struct SettingDef {
     std::wstring_view label;
     std::wstring_view offLabel;
 
-    bool keptByPrograms() const { return page == SettingPage::None; }
     // False only for values the environment report must never show.
     bool reported = true;
+
+    bool keptByPrograms() const { return page == SettingPage::None; }
 
     // Whether a reader takes this stored text (false for a face name that is too long).
     bool acceptsText(std::wstring_view text) const { return !maxTextLength || text.size() <= *maxTextLength; }

@@ -136,8 +136,8 @@ void SettingsValues::normalize(LowerCaseFn lower) {
         setFlag(L"DrvOther", true);
 }
 
-SettingsValues SettingsValues::forSettingsProgram(const SettingsValues& stored, const ComputedDefaults& computed,
-                                                  LowerCaseFn lower) {
+SettingsValues SettingsValues::forSettingsProgram(const SettingsValues& stored,
+                                                  const ComputedDefaults& computed, LowerCaseFn lower) {
     SettingsValues shown;
     shown.fillMissing(computed);
     for (const auto& [name, value] : stored.m_values) {

@@ -26,9 +26,13 @@ bool readRaw(const RegKey& key, const SettingDef& def, SettingsValues::Value& ou
 
 } // namespace
 
-RegKey openSettingsForReading() { return RegKey(HKEY_CURRENT_USER, kSettingsKey, KEY_QUERY_VALUE); }
+RegKey openSettingsForReading() {
+    return RegKey(HKEY_CURRENT_USER, kSettingsKey, KEY_QUERY_VALUE);
+}
 
-RegKey openSettingsForWriting(bool create) { return RegKey(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE, create); }
+RegKey openSettingsForWriting(bool create) {
+    return RegKey(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE, create);
+}
 
 bool readSetting(const RegKey& key, const SettingDef& def, SettingsValues& values) {
     SettingsValues::Value value;

@@ -36,7 +36,8 @@ TEST(SettingsValuesTest, OnlyNamesOfTheTableWithValuesOfTheirKind) {
     EXPECT_FALSE(v.setNumber(L"TTFName", 4));
     EXPECT_EQ(0u, v.size());
     EXPECT_TRUE(v.setNumber(L"tabnchar", 2));
-    EXPECT_EQ(std::optional<std::uint32_t>(2), v.number(L"TabNChar")) << "names ignore case, as the registry does";
+    EXPECT_EQ(std::optional<std::uint32_t>(2), v.number(L"TabNChar"))
+        << "names ignore case, as the registry does";
     EXPECT_EQ(std::nullopt, v.text(L"TabNChar"));
     EXPECT_TRUE(v.setFlag(L"QES", true));
     EXPECT_EQ(std::optional<std::uint32_t>(1), v.number(L"QES"));
@@ -85,7 +86,8 @@ TEST(SettingsValuesTest, FillMissingKeepsWhatIsThere) {
     v.setText(L"Drive", L"");
     v.fillMissing(computed());
     EXPECT_EQ(std::optional<std::uint32_t>(2), v.number(L"TabNChar"));
-    EXPECT_EQ(std::optional<std::wstring>(L""), v.text(L"Drive")) << "an empty stored value is not a missing one";
+    EXPECT_EQ(std::optional<std::wstring>(L""), v.text(L"Drive"))
+        << "an empty stored value is not a missing one";
     EXPECT_EQ(std::optional<std::uint32_t>(500), v.number(L"FileNum"));
 }
 
@@ -151,7 +153,8 @@ TEST(SettingsValuesTest, DriveLettersAreCleaned) {
     EXPECT_EQ(L"", normalizeDriveLetters(L"", asciiLowerCase));
     EXPECT_EQ(L"", normalizeDriveLetters(L"1:\\", asciiLowerCase));
     EXPECT_EQ(L"all", normalizeDriveLetters(L"All", asciiLowerCase));
-    EXPECT_EQ(L"alx", normalizeDriveLetters(L"allx", asciiLowerCase)) << "only the whole word means every drive";
+    EXPECT_EQ(L"alx", normalizeDriveLetters(L"allx", asciiLowerCase))
+        << "only the whole word means every drive";
     std::wstring twice = L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
     EXPECT_EQ(26u, normalizeDriveLetters(twice, asciiLowerCase).size());
 }
@@ -162,17 +165,20 @@ TEST(SettingsValuesTest, ExtensionListsAreCleaned) {
     EXPECT_EQ(L"txt;", normalizeExtensionList(L"txt;TXT;Txt;", asciiLowerCase));
     EXPECT_EQ(L"", normalizeExtensionList(L"txt", asciiLowerCase));
     EXPECT_EQ(L"", normalizeExtensionList(L"", asciiLowerCase));
-    EXPECT_EQ(L"ｔｘｔ;", normalizeExtensionList(L"ＴＸＴ;", wideLower)) << "the caller's lower-casing is used";
+    EXPECT_EQ(L"ｔｘｔ;", normalizeExtensionList(L"ＴＸＴ;", wideLower))
+        << "the caller's lower-casing is used";
     std::wstring longest(259, L'e');
     std::wstring tooLong(260, L'f');
-    EXPECT_EQ(longest + L";mp3;", normalizeExtensionList(longest + L";" + tooLong + L";MP3;", asciiLowerCase));
+    EXPECT_EQ(longest + L";mp3;",
+              normalizeExtensionList(longest + L";" + tooLong + L";MP3;", asciiLowerCase));
 
     SettingsValues v;
     v.setText(L"AsMovieExtList", L"AVI;wav");
     v.setText(L"Filer0", L"C:\\FILER.EXE \"%l\"");
     v.normalize(asciiLowerCase);
     EXPECT_EQ(std::optional<std::wstring>(L"avi;"), v.text(L"AsMovieExtList"));
-    EXPECT_EQ(std::optional<std::wstring>(L"C:\\FILER.EXE \"%l\""), v.text(L"Filer0")) << "command lines untouched";
+    EXPECT_EQ(std::optional<std::wstring>(L"C:\\FILER.EXE \"%l\""), v.text(L"Filer0"))
+        << "command lines untouched";
 }
 
 TEST(SettingsValuesTest, FirstInstallationWritesInstallValues) {

@@ -19,7 +19,8 @@ struct RawValue {
 // Values of the real settings key as they were before the test (the key has no sub-keys).
 std::optional<std::vector<RawValue>> backUpSettingsKey() {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ | registryViewFlag(), &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ | registryViewFlag(), &key) !=
+        ERROR_SUCCESS)
         return std::nullopt;
     UniqueKey owner(key);
     std::vector<RawValue> values;
@@ -67,7 +68,8 @@ protected:
         if (m_backup) {
             RegKey key(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE, true);
             for (const RawValue& v : *m_backup)
-                RegSetValueExW(key.get(), v.name.c_str(), 0, v.type, v.data.data(), static_cast<DWORD>(v.data.size()));
+                RegSetValueExW(key.get(), v.name.c_str(), 0, v.type, v.data.data(),
+                               static_cast<DWORD>(v.data.size()));
         } else if (!m_vendorExisted) {
             RegKey software(HKEY_CURRENT_USER, L"Software", KEY_ALL_ACCESS);
             software.deleteSubKey(L"Morrick");
@@ -77,9 +79,12 @@ protected:
     // A value written behind the library's back, of any type.
     static void writeRaw(const wchar_t* name, DWORD type, const void* data, DWORD bytes) {
         RegKey key(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE, true);
-        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExW(key.get(), name, 0, type, static_cast<const BYTE*>(data), bytes));
+        ASSERT_EQ(ERROR_SUCCESS,
+                  RegSetValueExW(key.get(), name, 0, type, static_cast<const BYTE*>(data), bytes));
     }
-    static void writeRawDword(const wchar_t* name, DWORD value) { writeRaw(name, REG_DWORD, &value, sizeof value); }
+    static void writeRawDword(const wchar_t* name, DWORD value) {
+        writeRaw(name, REG_DWORD, &value, sizeof value);
+    }
     static void writeRawText(const wchar_t* name, const std::wstring& text) {
         writeRaw(name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
     }
@@ -195,7 +200,7 @@ TEST_F(SettingsWinTest, AProgramReadsItsOwnSubsetIntoItsVariables) {
     std::wstring face = L"ＭＳ ゴシック", filer, wrongKind = L"keep";
     bool notAFlag = false;
     const SettingVariable vars[] = {
-        {L"FolderIcon", &folderIcon}, {L"MenuOverFlow", &overflow}, {L"TTFName", &face},
+        {L"FolderIcon", &folderIcon}, {L"MenuOverFlow", &overflow},   {L"TTFName", &face},
         {L"Filer0", &filer},          {L"MenuSepHeight", &separator}, {L"TTHeight", &missing},
         {L"FolderIcon", &wrongKind},  {L"MenuOverFlow", &notAFlag},   {L"NoSuchValue", &missing},
     };
@@ -245,9 +250,9 @@ TEST_F(SettingsWinTest, InstallationMergesWithWhatAnEarlierOneLeft) {
         EXPECT_TRUE(isFirstInstallation(key)) << "no key at all";
         SettingsValues stored;
         readSettings(key, stored);
-        ASSERT_TRUE(saveSettings(SettingsValues::forInstallation(isFirstInstallation(key), stored, m_computed,
-                                                                 lowerCaseText),
-                                 true));
+        ASSERT_TRUE(saveSettings(
+            SettingsValues::forInstallation(isFirstInstallation(key), stored, m_computed, lowerCaseText),
+            true));
     }
     EXPECT_EQ(std::optional<DWORD>(4), rawDword(L"TabNChar"));
 
@@ -265,11 +270,13 @@ TEST_F(SettingsWinTest, InstallationMergesWithWhatAnEarlierOneLeft) {
     SettingsValues stored;
     readSettings(key, stored);
     key.close();
-    ASSERT_TRUE(saveSettings(SettingsValues::forInstallation(false, stored, m_computed, lowerCaseText), true));
+    ASSERT_TRUE(
+        saveSettings(SettingsValues::forInstallation(false, stored, m_computed, lowerCaseText), true));
     EXPECT_EQ(std::optional<DWORD>(50), rawDword(L"FileNum"));
     EXPECT_EQ(std::optional<DWORD>(8), rawDword(L"TabNChar")) << "missing takes its If-absent value";
     EXPECT_EQ(std::optional<DWORD>(2), rawDword(L"StartType")) << "the verbs were registered for 2";
-    EXPECT_EQ(std::optional<DWORD>(0x20062), rawDword(L"PVNTrayHandle")) << "the tray's value is not the pages'";
+    EXPECT_EQ(std::optional<DWORD>(0x20062), rawDword(L"PVNTrayHandle"))
+        << "the tray's value is not the pages'";
 }
 
 TEST(SettingsLowerCaseTest, UsesTheSystemsLowerCasing) {
