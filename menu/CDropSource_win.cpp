@@ -1,0 +1,36 @@
+#include "menu/CDropSource_win.h"
+
+namespace pvn {
+
+HRESULT STDMETHODCALLTYPE CDropSource::QueryInterface(REFIID iid, void** out) {
+    if (!out)
+        return E_POINTER;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDropSource)) {
+        *out = static_cast<IDropSource*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE CDropSource::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&m_references)); }
+
+ULONG STDMETHODCALLTYPE CDropSource::Release() {
+    const LONG left = InterlockedDecrement(&m_references);
+    if (left == 0)
+        delete this;
+    return static_cast<ULONG>(left);
+}
+
+HRESULT STDMETHODCALLTYPE CDropSource::QueryContinueDrag(BOOL escapePressed, DWORD keyState) {
+    if (escapePressed)
+        return DRAGDROP_S_CANCEL;
+    if (keyState & (MK_LBUTTON | MK_RBUTTON))
+        return S_OK;
+    return DRAGDROP_S_DROP;
+}
+
+HRESULT STDMETHODCALLTYPE CDropSource::GiveFeedback(DWORD) { return DRAGDROP_S_USEDEFAULTCURSORS; }
+
+} // namespace pvn

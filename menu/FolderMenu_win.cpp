@@ -1,0 +1,203 @@
+#include "menu/FolderMenu_win.h"
+
+#include "menu/MainMessages_win.h"
+#include "menu/MenuItemCode.h"
+#include "MainResource.h"
+
+#include "common/ErrorBox_win.h"
+#include "common/Paths.h"
+#include "common/RequestCode.h"
+#include "common/Settings_win.h"
+#include "common/TraySender_win.h"
+
+namespace pvn {
+
+FolderMenu* FolderMenu::s_current = nullptr;
+
+FolderMenu::FolderMenu(MainContext& context, const std::wstring& path, const RegKey& settings)
+    : m_context(context), m_path(path) {
+    s_current = this;
+    m_oleResult = OleInitialize(nullptr);
+    checkHr(m_oleResult, "OleInitialize");
+    checkHr(SHGetMalloc(m_allocator.put()), "SHGetMalloc Error");
+    checkHr(SHGetDesktopFolder(m_desktop.put()), "SHGetDesktopFolder");
+
+    createFont();
+    readOptions(settings);
+    m_options.installDir = stripQuotes(m_options.installDir);
+    m_iconWidth = GetSystemMetrics(SM_CXSMICON);
+    m_iconHeight = GetSystemMetrics(SM_CYSMICON);
+    m_itemHeight = m_iconHeight + 3;
+
+    if (m_options.posFix)
+        SetCursorPos(10, 10);
+    if (m_options.posFix)
+        m_startPoint = {10, 10};
+    else
+        GetCursorPos(&m_startPoint);
+    m_menuPoint = m_startPoint;
+    if (m_options.openShift) {
+        m_menuPoint.x -= m_itemHeight / 2;
+        m_menuPoint.y -= m_itemHeight / 2;
+    }
+    m_column = ColumnTracker(overflowModeFromSetting(m_options.menuOverFlow), m_monitors.monitorHeightAtCursor(),
+                             m_itemHeight, static_cast<int>(m_options.menuSepHeight));
+    createWindow();
+
+    m_root = newPopup();
+    m_columnMenu = m_root;
+    m_table.add(m_path, static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(m_root)));
+    m_lastSelectable = 0;
+    if (m_path.empty())
+        fillDriveMenu(m_root);
+    else
+        fillFolderMenu(m_path, m_root);
+    appendAbout();
+}
+
+FolderMenu::~FolderMenu() {
+    writeLastMenuItem();
+    m_tooltip.reset();
+    for (auto menu = m_menus.rbegin(); menu != m_menus.rend(); ++menu)
+        if (IsMenu(*menu))
+            DestroyMenu(*menu);
+    m_menus.clear();
+    if (m_font)
+        check(DeleteObject(m_font.release()), "DeleteObject");
+    if (m_window) {
+        check(DestroyWindow(m_window), "DestroyWindow");
+        m_window = nullptr;
+    }
+    m_desktop.reset();
+    m_allocator.reset();
+    if (SUCCEEDED(m_oleResult))
+        OleUninitialize();
+    s_current = nullptr;
+}
+
+void FolderMenu::readOptions(const RegKey& settings) {
+    MenuOptions& o = m_options;
+    const SettingVariable variables[] = {
+        {L"IncludeHidden", &o.includeHidden}, {L"PosFix", &o.posFix},         {L"OpenShift", &o.openShift},
+        {L"Order", &o.order},                 {L"FolderIcon", &o.folderIcon}, {L"FileNum", &o.fileNum},
+        {L"FileUpside", &o.fileUpside},       {L"FHistory", &o.fHistory},     {L"FTogether", &o.fTogether},
+        {L"MenuOverFlow", &o.menuOverFlow},   {L"ToolTipOn", &o.toolTipOn},   {L"SFolSingle", &o.sFolSingle},
+        {L"MenuSepHeight", &o.menuSepHeight}, {L"InstallDir", &o.installDir},
+    };
+    readSettingVariables(settings, variables);
+}
+
+void FolderMenu::createFont() {
+    // 500 bytes: the structure without its last member, which every system accepts.
+    constexpr UINT kMetricsSize = 500;
+    static_assert(sizeof(NONCLIENTMETRICSW) >= kMetricsSize);
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = kMetricsSize;
+    if (!check(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kMetricsSize, &metrics, 0), "SPI_GETNONCLIENTMETRICS"))
+        return;
+    m_font.reset(CreateFontIndirectW(&metrics.lfMenuFont));
+}
+
+void FolderMenu::createWindow() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = windowProc;
+    wc.hInstance = m_context.instance;
+    wc.hIcon = LoadIconW(m_context.instance, MAKEINTRESOURCEW(IDI_PROGRAM));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kWindowClass;
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        reportLastError("RegisterClass");
+    m_window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST, kWindowClass, L"PVNMain.exe",
+                               WS_POPUP, m_startPoint.x - 55, m_startPoint.y - 55, 111, 111, nullptr, nullptr,
+                               m_context.instance, this);
+    if (!check(m_window != nullptr, "CreateWindowEx"))
+        return;
+    ShowWindow(m_window, SW_SHOW);
+    UpdateWindow(m_window);
+}
+
+void FolderMenu::createTooltip(const RegKey& settings) {
+    std::wstring face;
+    DWORD size = 0;
+    const SettingVariable variables[] = {{L"TTFName", &face}, {L"TTFPoint10", &size}};
+    readSettingVariables(settings, variables);
+    m_tooltip = std::make_unique<FMenuTT>(m_context.instance, face, static_cast<int>(size));
+}
+
+LRESULT FolderMenu::sendToTray(const RequestPayload& request) const {
+    return TraySender(m_context.tray).answer(request);
+}
+
+void FolderMenu::writeLastMenuItem() const {
+    if (!m_table.contains(m_lastSelectable))
+        return;
+    RegKey key = openSettingsForWriting();
+    if (key.isOpen())
+        key.writeString(L"LastMenuItem", pathOf(m_lastSelectable));
+}
+
+LRESULT CALLBACK FolderMenu::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<FolderMenu*>(create->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<FolderMenu*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY)
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    if (!self || message == WM_NCCREATE)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT FolderMenu::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == m_context.message && m_context.message != 0) {
+        switch (static_cast<RequestCode>(wParam)) {
+        case RequestCode::RunMenu:
+            runMenu();
+            m_context.closing = true;
+            PostMessageW(m_window, WM_CLOSE, 0, 0);
+            return 0;
+        case RequestCode::OpenHighlightedFolder:
+            openHighlightedFolder();
+            return 0;
+        case RequestCode::CursorToFirstItem:
+            cursorToFirstItem();
+            return 0;
+        default:
+            return 0;
+        }
+    }
+    switch (message) {
+    case kRightButtonMessage:
+        hideTooltip();
+        contextMenuForHighlighted(false);
+        return 0;
+    case WM_ENTERMENULOOP:
+        if (m_options.openShift)
+            PostMessageW(m_window, m_context.message, toWParam(RequestCode::CursorToFirstItem), 0);
+        return 0;
+    case WM_MENUSELECT:
+        onMenuSelect(wParam, lParam);
+        return 0;
+    case WM_MEASUREITEM:
+        return onMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case WM_DRAWITEM:
+        return onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_MENUCHAR:
+        return onMenuChar(LOWORD(wParam), reinterpret_cast<HMENU>(lParam));
+    case WM_MENURBUTTONUP:
+        hideTooltip();
+        contextMenuForHighlighted(false);
+        return 0;
+    case WM_CLOSE:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(m_window, message, wParam, lParam);
+    }
+}
+
+} // namespace pvn

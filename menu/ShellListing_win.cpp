@@ -1,0 +1,154 @@
+#include "menu/ShellListing_win.h"
+
+#include "common/ErrorBox_win.h"
+#include "common/Paths.h"
+#include "common/TextPlatform.h"
+
+namespace pvn {
+namespace {
+
+LocalStamp localStamp(const FILETIME& utc) {
+    FILETIME local;
+    SYSTEMTIME st{};
+    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &st))
+        return {};
+    return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
+}
+
+// Restores the error mode on every way out.
+class CriticalErrorsOff {
+public:
+    explicit CriticalErrorsOff(bool active) : m_active(active), m_old(active ? SetErrorMode(SEM_FAILCRITICALERRORS) : 0) {}
+    ~CriticalErrorsOff() {
+        if (m_active)
+            SetErrorMode(m_old);
+    }
+    CriticalErrorsOff(const CriticalErrorsOff&) = delete;
+    CriticalErrorsOff& operator=(const CriticalErrorsOff&) = delete;
+
+private:
+    bool m_active;
+    UINT m_old;
+};
+
+std::wstring searchPattern(const std::wstring& path) { return joinPath(path, L"*"); }
+
+} // namespace
+
+std::wstring lowerCase(std::wstring_view text) {
+    std::wstring out(text);
+    if (!out.empty())
+        CharLowerBuffW(out.data(), static_cast<DWORD>(out.size()));
+    return out;
+}
+
+std::optional<std::wstring> strretText(STRRET& ret, PCUITEMID_CHILD item) {
+    switch (ret.uType) {
+    case STRRET_WSTR: {
+        std::wstring text = ret.pOleStr ? ret.pOleStr : L"";
+        CoTaskMemFree(ret.pOleStr);
+        return text;
+    }
+    case STRRET_OFFSET:
+        return textPlatform().fromAnsi(reinterpret_cast<const char*>(item) + ret.uOffset);
+    case STRRET_CSTR:
+        return textPlatform().fromAnsi(ret.cStr);
+    default:
+        return std::nullopt;
+    }
+}
+
+bool ShellListing::shouldEnumerate(const std::wstring& path, PCIDLIST_ABSOLUTE pidl) const {
+    if (path.starts_with(L"\\\\")) {
+        const std::size_t server = path.find(L'\\', 2);
+        if (server == std::wstring::npos)
+            return false;
+        if (path.find(L'\\', server + 1) == std::wstring::npos)
+            return true;
+    }
+    if (path.size() >= 3 && GetDriveTypeW(path.substr(0, 3).c_str()) == DRIVE_CDROM)
+        return true;
+    ComPtr<IShellFolder> parent;
+    PCUITEMID_CHILD last = nullptr;
+    if (FAILED(SHBindToParent(pidl, IID_IShellFolder, parent.putVoid(), &last)))
+        return false;
+    SFGAOF attributes = SFGAO_FILESYSTEM;
+    if (FAILED(parent->GetAttributesOf(1, &last, &attributes)))
+        return false;
+    return (attributes & SFGAO_FILESYSTEM) != 0;
+}
+
+FolderContents ShellListing::list(const std::wstring& path, bool includeHidden, SortOrder order) const {
+    FolderListing listing;
+    LPITEMIDLIST pidl = nullptr;
+    std::wstring parseable = path;
+    ComPtr<IShellFolder> folder;
+    bool enumerate = false;
+    if (m_desktop && SUCCEEDED(m_desktop->ParseDisplayName(nullptr, nullptr, parseable.data(), nullptr, &pidl, nullptr))) {
+        if (SUCCEEDED(m_desktop->BindToObject(pidl, nullptr, IID_IShellFolder, folder.putVoid())))
+            enumerate = shouldEnumerate(path, pidl);
+        m_allocator->Free(pidl);
+    }
+    if (!folder || !enumerate)
+        return std::move(listing).sorted(textPlatform());
+
+    SHCONTF flags = SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | (includeHidden ? SHCONTF_INCLUDEHIDDEN : 0);
+    ComPtr<IEnumIDList> items;
+    if (folder->EnumObjects(nullptr, flags, items.put()) != S_OK || !items)
+        return std::move(listing).sorted(textPlatform());
+
+    LPITEMIDLIST item = nullptr;
+    while (items->Next(1, &item, nullptr) == S_OK) {
+        std::wstring name;
+        STRRET ret{};
+        if (SUCCEEDED(folder->GetDisplayNameOf(item, SHGDN_FORPARSING, &ret))) {
+            std::optional<std::wstring> text = strretText(ret, item);
+            if (text)
+                name = std::move(*text);
+            else
+                showMessage(L"GetName Error");
+        }
+        SFGAOF attributes = SFGAO_FOLDER | SFGAO_FILESYSANCESTOR;
+        LPCITEMIDLIST one[] = {item};
+        if (FAILED(folder->GetAttributesOf(1, one, &attributes)))
+            attributes = 0;
+        const bool isFolder = (attributes & (SFGAO_FOLDER | SFGAO_FILESYSANCESTOR)) == (SFGAO_FOLDER | SFGAO_FILESYSANCESTOR);
+        LocalStamp modified;
+        if (order == SortOrder::Newest) {
+            WIN32_FIND_DATAW data{};
+            if (SUCCEEDED(SHGetDataFromIDListW(folder.get(), item, SHGDFIL_FINDDATA, &data, sizeof data)))
+                modified = localStamp(data.ftLastWriteTime);
+        }
+        std::wstring key = sortKey(order, name, isFolder, modified, lowerCase);
+        listing.add(std::move(name), isFolder, std::move(key));
+        m_allocator->Free(item);
+    }
+    return std::move(listing).sorted(textPlatform());
+}
+
+bool folderAccessible(const std::wstring& path) {
+    CriticalErrorsOff quiet(isDriveRoot(path));
+    WIN32_FIND_DATAW data;
+    UniqueFind find(FindFirstFileW(searchPattern(path).c_str(), &data));
+    if (find)
+        return true;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_ALREADY_EXISTS;
+}
+
+bool hasSubFolder(const std::wstring& path) {
+    WIN32_FIND_DATAW data;
+    UniqueFind find(FindFirstFileW(searchPattern(path).c_str(), &data));
+    if (!find)
+        return false;
+    do {
+        const std::wstring_view name = data.cFileName;
+        if (name == L"." || name == L"..")
+            continue;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            return true;
+    } while (FindNextFileW(find.get(), &data));
+    return false;
+}
+
+} // namespace pvn

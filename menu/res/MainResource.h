@@ -1,0 +1,3 @@
+#pragma once
+// Resource identifiers of PVNMain.
+#define IDI_PROGRAM 101
