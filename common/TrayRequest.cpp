@@ -3,6 +3,8 @@
 #include "common/PackedStringBlock.h"
 #include "common/SectionReader.h"
 
+#include <utility>
+
 namespace pvn {
 namespace {
 
