@@ -46,7 +46,9 @@ def check_imports(tool, folder):
 def check_exports(tool, path, expected):
     text = objdump(tool, path)
     table = text.split("[Ordinal/Name Pointer] Table", 1)
-    names = re.findall(r"\[\s*\d+\]\s+(\S+)", table[1]) if len(table) == 2 else []
+    # The table ends at the first blank line; later sections (relocations) use the same "[n]" shape.
+    rows = table[1].split("\n\n", 1)[0] if len(table) == 2 else ""
+    names = re.findall(r"^\s*\[\s*\d+\]\s+(\S+)", rows, re.M)
     if sorted(names) != sorted(expected):
         print(f"FAIL {path}: exports {names}, expected {expected}")
         return 1
