@@ -143,6 +143,8 @@ bool CZipFileEnum::findEndRecords(IByteSource& source, std::uint64_t fileSize) {
 }
 
 std::wstring CZipFileEnum::decodeName(const std::vector<std::uint8_t>& bytes, std::uint16_t flags) const {
+    if (bytes.empty())
+        return {};
     const auto* begin = reinterpret_cast<const char*>(bytes.data());
     const void* zero = std::memchr(begin, 0, bytes.size());
     std::string_view s(begin, zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - begin) : bytes.size());

@@ -218,6 +218,14 @@ TEST_F(ZipTest, NamesAreDecodedByTheirUtf8Flag) {
     EXPECT_THAT(zip->names(), ElementsAre(L"日本語.txt", L"日本語/"));
 }
 
+TEST_F(ZipTest, EmptyNamesAreNamesToo) {
+    ZipSpec spec;
+    spec.entries = {entry(""), entry("a"), entry("")};
+    auto zip = read(spec);
+    EXPECT_EQ(zip->errorText(), L"重複したファイル名  index1, 2 = 0 2");
+    EXPECT_THAT(zip->names(), ElementsAre(L"", L"a"));
+}
+
 TEST_F(ZipTest, NameEndsAtItsFirstZeroByte) {
     ZipSpec spec;
     spec.entries = {entry(std::string("ab\0cd", 5))};
