@@ -1,4 +1,4 @@
-#include "common/PosixTextPlatform.h"
+#include "common/TextPlatform.h"
 
 #include <cerrno>
 #include <cwctype>
@@ -63,27 +63,27 @@ std::string wideReplacement() {
 
 } // namespace
 
-std::wstring PosixTextPlatform::fromAnsi(std::string_view bytes) const {
+std::wstring SystemTextPlatform::fromAnsi(std::string_view bytes) const {
     static const Iconv cv("WCHAR_T", "CP932");
     return toWide(cv.run(bytes, 1, wideReplacement()));
 }
 
-std::string PosixTextPlatform::toAnsi(std::wstring_view text) const {
+std::string SystemTextPlatform::toAnsi(std::wstring_view text) const {
     static const Iconv cv("CP932", "WCHAR_T");
     std::string_view raw(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
     return cv.run(raw, sizeof(wchar_t), "?");
 }
 
-std::wstring PosixTextPlatform::fromUtf8(std::string_view bytes) const {
+std::wstring SystemTextPlatform::fromUtf8(std::string_view bytes) const {
     static const Iconv cv("WCHAR_T", "UTF-8");
     return toWide(cv.run(bytes, 1, wideReplacement()));
 }
 
-int PosixTextPlatform::compare(const std::wstring& a, const std::wstring& b) const {
+int SystemTextPlatform::compare(const std::wstring& a, const std::wstring& b) const {
     return a.compare(b);
 }
 
-int PosixTextPlatform::compareNoCase(const std::wstring& a, const std::wstring& b) const {
+int SystemTextPlatform::compareNoCase(const std::wstring& a, const std::wstring& b) const {
     size_t n = a.size() < b.size() ? a.size() : b.size();
     for (size_t i = 0; i < n; ++i) {
         wint_t x = std::towlower(static_cast<wint_t>(a[i]));
@@ -95,7 +95,7 @@ int PosixTextPlatform::compareNoCase(const std::wstring& a, const std::wstring& 
 }
 
 const ITextPlatform& textPlatform() {
-    static const PosixTextPlatform platform;
+    static const SystemTextPlatform platform;
     return platform;
 }
 

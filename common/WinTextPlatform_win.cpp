@@ -26,20 +26,20 @@ std::string toCodePage(unsigned codePage, std::wstring_view text) {
     return out;
 }
 
-std::wstring WinTextPlatform::fromAnsi(std::string_view bytes) const { return fromCodePage(CP_ACP, bytes); }
-std::string WinTextPlatform::toAnsi(std::wstring_view text) const { return toCodePage(CP_ACP, text); }
-std::wstring WinTextPlatform::fromUtf8(std::string_view bytes) const { return fromCodePage(CP_UTF8, bytes); }
+std::wstring SystemTextPlatform::fromAnsi(std::string_view bytes) const { return fromCodePage(CP_ACP, bytes); }
+std::string SystemTextPlatform::toAnsi(std::wstring_view text) const { return toCodePage(CP_ACP, text); }
+std::wstring SystemTextPlatform::fromUtf8(std::string_view bytes) const { return fromCodePage(CP_UTF8, bytes); }
 
-int WinTextPlatform::compare(const std::wstring& a, const std::wstring& b) const {
+int SystemTextPlatform::compare(const std::wstring& a, const std::wstring& b) const {
     return lstrcmpW(a.c_str(), b.c_str());
 }
 
-int WinTextPlatform::compareNoCase(const std::wstring& a, const std::wstring& b) const {
+int SystemTextPlatform::compareNoCase(const std::wstring& a, const std::wstring& b) const {
     return lstrcmpiW(a.c_str(), b.c_str());
 }
 
 const ITextPlatform& textPlatform() {
-    static const WinTextPlatform platform;
+    static const SystemTextPlatform platform;
     return platform;
 }
 

@@ -16,6 +16,10 @@ protected:
         key.close();
         RegKey parent(HKEY_CURRENT_USER, L"Software\\Morrick", KEY_ALL_ACCESS);
         parent.deleteSubKey(L"ParvaneRegKeyTest");
+        parent.close();
+        // Only succeeds when nothing else lives under it.
+        RegKey software(HKEY_CURRENT_USER, L"Software", KEY_ALL_ACCESS);
+        software.deleteSubKey(L"Morrick");
     }
     RegKey key;
 };
