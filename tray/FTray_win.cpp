@@ -112,14 +112,15 @@ bool FTray::checkInstallFolder() {
     bool ok = true;
     if (!isInstallFolder(m_programFolder, m_settings.installDir)) {
         showMessage(kNotInstallFolderMessage, m_window);
-        PostMessageW(m_window, WM_CLOSE, 0, 0);
         ok = false;
     }
     if (!pathExists(joinPath(m_programFolder, L"PVNSet.exe"))) {
         showMessage(kSetupMissingMessage, m_window);
-        PostMessageW(m_window, WM_CLOSE, 0, 0);
         ok = false;
     }
+    // Posted after both boxes: a close queued before the second box would end it unseen.
+    if (!ok)
+        PostMessageW(m_window, WM_CLOSE, 0, 0);
     return ok;
 }
 

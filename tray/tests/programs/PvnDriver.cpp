@@ -1,0 +1,148 @@
+// Acts on the windows of another process as a user would, for scripts and tests:
+//   PvnDriver [--out FILE] STEP...
+//   box [yes|no|ok|cancel] [TIMEOUT]   wait for a "Parvane" box, print "box: <text>", press the button
+//   menu [TIMEOUT]                     wait for a pop-up menu, print "menu: x y w h" and its items
+//   choose N                           highlight item N of the open menu (1 = first) and press Enter
+//   tab N                              highlight item N and press Tab
+//   cancel                             Esc
+//   key VK[+VK...]                     a chord, keys as hexadecimal or decimal virtual-key codes
+//   down VK | up VK | move X Y | click left|right | sleep MS
+//   dialog TITLE [ID]                  print a dialog's controls; press the button ID when given
+// Prints "fail: <step>" and ends with 1 at the first step that finds nothing to act on. A program of
+// the GUI subsystem has no standard output on Windows: use --out there.
+#include "common/tests/support/BoxWatcher_win.h"
+#include "tray/tests/support/Driver_win.h"
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+using pvn::test::toUtf8;
+
+FILE* g_out = stdout;
+
+void print(const std::wstring& text) {
+    std::fputs((toUtf8(text) + "\n").c_str(), g_out);
+    std::fflush(g_out);
+}
+
+unsigned number(const std::wstring& text) { return static_cast<unsigned>(std::wcstoul(text.c_str(), nullptr, 0)); }
+
+std::vector<WORD> chord(const std::wstring& text) {
+    std::vector<WORD> keys;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t plus = text.find(L'+', start);
+        keys.push_back(static_cast<WORD>(number(text.substr(start, plus - start))));
+        if (plus == std::wstring::npos)
+            break;
+        start = plus + 1;
+    }
+    return keys;
+}
+
+int answerId(const std::wstring& word) {
+    if (word == L"yes")
+        return IDYES;
+    if (word == L"no")
+        return IDNO;
+    if (word == L"cancel")
+        return IDCANCEL;
+    return IDOK;
+}
+
+bool isAnswerWord(const std::wstring& word) {
+    return word == L"yes" || word == L"no" || word == L"ok" || word == L"cancel";
+}
+
+bool highlightAndPress(unsigned item, WORD key) {
+    if (!pvn::test::waitForPopupMenu())
+        return false;
+    pvn::test::tapKey(VK_DOWN, static_cast<int>(item));
+    pvn::test::tapKey(key);
+    return true;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::vector<std::wstring> args(argv + 1, argv + argc);
+    LocalFree(argv);
+    std::size_t i = 0;
+    if (args.size() >= 2 && args[0] == L"--out") {
+        if (FILE* f = _wfopen(args[1].c_str(), L"ab"))
+            g_out = f;
+        i = 2;
+    }
+    auto next = [&]() -> std::wstring { return i < args.size() ? args[i++] : L""; };
+    auto hasNumber = [&] { return i < args.size() && !args[i].empty() && iswdigit(args[i][0]); };
+    while (i < args.size()) {
+        const std::wstring step = next();
+        bool ok = true;
+        if (step == L"box") {
+            const std::wstring answer = i < args.size() && isAnswerWord(args[i]) ? next() : L"ok";
+            const DWORD timeout = hasNumber() ? number(next()) : 5000;
+            HWND box = pvn::test::waitForDialog(L"Parvane", timeout);
+            ok = box != nullptr;
+            if (ok) {
+                print(L"box: " + pvn::test::messageBoxText(box));
+                pvn::test::pressButton(box, answerId(answer));
+            }
+        } else if (step == L"menu") {
+            HWND menu = pvn::test::waitForPopupMenu(hasNumber() ? number(next()) : 5000);
+            ok = menu != nullptr;
+            if (ok) {
+                RECT r{};
+                GetWindowRect(menu, &r);
+                print(L"menu: " + std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+                      std::to_wstring(r.right - r.left) + L" " + std::to_wstring(r.bottom - r.top));
+                if (auto items = pvn::test::menuItemTexts(menu))
+                    for (const auto& item : *items)
+                        print(L"item: " + item);
+            }
+        } else if (step == L"choose") {
+            ok = highlightAndPress(number(next()), VK_RETURN);
+        } else if (step == L"tab") {
+            ok = highlightAndPress(number(next()), VK_TAB);
+        } else if (step == L"cancel") {
+            pvn::test::tapKey(VK_ESCAPE);
+        } else if (step == L"key") {
+            pvn::test::pressChord(chord(next()));
+        } else if (step == L"down") {
+            pvn::test::keyDown(static_cast<WORD>(number(next())));
+        } else if (step == L"up") {
+            pvn::test::keyUp(static_cast<WORD>(number(next())));
+        } else if (step == L"move") {
+            const int x = static_cast<int>(number(next()));
+            pvn::test::moveMouse(x, static_cast<int>(number(next())));
+        } else if (step == L"click") {
+            pvn::test::clickMouse(next() == L"right");
+        } else if (step == L"sleep") {
+            Sleep(number(next()));
+        } else if (step == L"dialog") {
+            const std::wstring title = next();
+            HWND dialog = pvn::test::waitForDialog(title.c_str());
+            ok = dialog != nullptr;
+            if (ok) {
+                for (const auto& control : pvn::test::dialogControls(dialog))
+                    print(L"control: " + std::to_wstring(control.id) + L" " + control.className + L" " + control.text);
+                if (hasNumber())
+                    PostMessageW(GetDlgItem(dialog, static_cast<int>(number(next()))), BM_CLICK, 0, 0);
+            }
+        } else {
+            ok = false;
+        }
+        if (!ok) {
+            print(L"fail: " + step);
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,196 @@
+#include "tray/tests/support/TrayInstall_win.h"
+
+#include "common/ListFile_win.h"
+#include "common/Paths.h"
+#include "common/RequestMessage_win.h"
+#include "common/Settings_win.h"
+#include "common/SettingsKey.h"
+#include "common/TrayHandle_win.h"
+#include "common/WinTextPlatform_win.h"
+
+#include <shellapi.h>
+
+namespace pvn::test {
+namespace {
+
+void removeTree(const std::wstring& folder) {
+    std::wstring from = folder + L'\0';
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationW(&op);
+}
+
+std::wstring listPath(const wchar_t* name) {
+    auto path = listFilePath(name);
+    if (path)
+        CreateDirectoryW(parentFolder(*path).c_str(), nullptr);
+    return path.value_or(L"");
+}
+
+} // namespace
+
+TrayInstall::TrayInstall(const std::wstring& folderName) {
+    m_folder = binFolder() + folderName;
+    removeTree(m_folder);
+    CreateDirectoryW(m_folder.c_str(), nullptr);
+    CopyFileW((binFolder() + L"PVNTray.exe").c_str(), (m_folder + L"\\PVNTray.exe").c_str(), FALSE);
+    for (const wchar_t* standIn : {L"PVNMain.exe", L"PVNSet.exe", L"Filer.exe"})
+        CopyFileW((binFolder() + L"PvnRecorder.exe").c_str(), (m_folder + L"\\" + standIn).c_str(), FALSE);
+
+    SettingsValues values;
+    ComputedDefaults computed;
+    computed.workingFolder = m_folder;
+    values.resetToInstall(computed);
+    saveSettings(values, true);
+    setText(L"InstallDir", m_folder);
+    setText(L"Filer0", L"\"" + m_folder + L"\\Filer.exe\" 0 %l");
+    setText(L"Filer1", L"\"" + m_folder + L"\\Filer.exe\" 1 %l");
+    setText(L"Filer2", L"\"" + m_folder + L"\\Filer.exe\" 2 %l");
+    removeValue(L"LastMenuItem");
+    removeLists();
+}
+
+TrayInstall::~TrayInstall() {
+    if (m_process.handle())
+        stop(5000);
+}
+
+std::wstring TrayInstall::makeFolder(const std::wstring& name) const {
+    std::wstring path = m_folder;
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        const std::size_t slash = name.find(L'\\', start);
+        path += L"\\" + name.substr(start, slash - start);
+        CreateDirectoryW(path.c_str(), nullptr);
+        if (slash == std::wstring::npos)
+            break;
+        start = slash + 1;
+    }
+    return path;
+}
+
+void TrayInstall::setNumber(const wchar_t* name, DWORD value) const {
+    RegKey key(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE, true);
+    key.writeDword(name, value);
+}
+
+void TrayInstall::setText(const wchar_t* name, const std::wstring& text) const {
+    RegKey key(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE, true);
+    key.writeString(name, text);
+}
+
+void TrayInstall::removeValue(const wchar_t* name) const {
+    RegKey key(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE, true);
+    key.deleteValue(name);
+}
+
+void TrayInstall::writeRecent(const std::vector<std::wstring>& lines) const {
+    writeListFile(listPath(kRecentListName), lines);
+}
+
+void TrayInstall::writeFavorites(const std::vector<std::wstring>& lines) const {
+    writeListFile(listPath(kFavoritesListName), lines);
+}
+
+std::vector<std::wstring> TrayInstall::readRecent() const { return readListFile(listPath(kRecentListName)); }
+
+void TrayInstall::removeLists() const {
+    DeleteFileW(listPath(kRecentListName).c_str());
+    DeleteFileW(listPath(kFavoritesListName).c_str());
+}
+
+bool TrayInstall::start(const std::wstring& args, const std::wstring& program) {
+    return m_process.start(program.empty() ? m_folder + L"\\PVNTray.exe" : program, args);
+}
+
+HWND TrayInstall::waitForTray(DWORD milliseconds) const {
+    const DWORD start = GetTickCount();
+    do {
+        HWND window = FindWindowW(kTrayWindowClass, L"PVNTray.exe");
+        DWORD pid = 0;
+        if (window)
+            GetWindowThreadProcessId(window, &pid);
+        // Published once the handle is stored and the requests are answered.
+        if (window && pid == m_process.pid() && readTrayHandle() == window &&
+            sendRequest(window, 4).value_or(0) == 1)
+            return window;
+        Sleep(50);
+    } while (GetTickCount() - start < milliseconds);
+    return nullptr;
+}
+
+std::optional<DWORD> TrayInstall::stop(DWORD milliseconds) {
+    DWORD pid = m_process.pid();
+    struct Search {
+        DWORD pid;
+        HWND found = nullptr;
+    } search{pid};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            wchar_t name[32] = {};
+            GetClassNameW(w, name, 32);
+            if (owner == s->pid && lstrcmpW(name, kTrayWindowClass) == 0) {
+                s->found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.found)
+        PostMessageW(search.found, WM_CLOSE, 0, 0);
+    return m_process.wait(milliseconds);
+}
+
+std::vector<std::wstring> TrayInstall::calls() const {
+    std::vector<std::wstring> lines;
+    HANDLE file = CreateFileW((m_folder + L"\\calls.log").c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return lines;
+    std::string bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got)
+        bytes.append(buffer, got);
+    CloseHandle(file);
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find("\r\n", start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        lines.push_back(fromCodePage(CP_UTF8, std::string_view(bytes).substr(start, end - start)));
+        start = end + 2;
+    }
+    return lines;
+}
+
+void TrayInstall::clearCalls() const { DeleteFileW((m_folder + L"\\calls.log").c_str()); }
+
+bool TrayInstall::waitForCalls(std::size_t n, DWORD milliseconds) const {
+    const DWORD start = GetTickCount();
+    do {
+        if (calls().size() >= n)
+            return true;
+        Sleep(50);
+    } while (GetTickCount() - start < milliseconds);
+    return false;
+}
+
+std::optional<LRESULT> sendRequest(HWND tray, unsigned code, LPARAM lParam) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(tray, requestMessage(), code, lParam, SMTO_ABORTIFHUNG, 10000, &answer))
+        return std::nullopt;
+    return static_cast<LRESULT>(answer);
+}
+
+void postIconClick(HWND tray, UINT mouseMessage) {
+    PostMessageW(tray, RegisterWindowMessageW(L"PVNNOTIFYICON"), 1, mouseMessage);
+}
+
+} // namespace pvn::test
