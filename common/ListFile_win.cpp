@@ -30,8 +30,12 @@ std::optional<std::wstring> listFilePath(const wchar_t* name) {
     return joinPath(joinPath(*appData, kListFolder), name);
 }
 
-std::optional<std::wstring> recentListPath() { return listFilePath(kRecentListName); }
-std::optional<std::wstring> favoritesListPath() { return listFilePath(kFavoritesListName); }
+std::optional<std::wstring> recentListPath() {
+    return listFilePath(kRecentListName);
+}
+std::optional<std::wstring> favoritesListPath() {
+    return listFilePath(kFavoritesListName);
+}
 
 bool AppendRecentFolder(const std::wstring& path) {
     const std::optional<std::wstring> line = recentListLine(path);
@@ -51,8 +55,9 @@ bool AppendRecentFolder(const std::wstring& path) {
 }
 
 std::vector<std::wstring> readListFile(const std::wstring& path) {
-    UniqueFile in(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile in(CreateFileW(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!in) {
         showMessage(path + L"\nファイルがないのかもしれません");
         return {};

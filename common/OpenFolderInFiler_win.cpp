@@ -12,16 +12,21 @@
 namespace pvn {
 namespace {
 
-INT_PTR shellExecute(const std::wstring& file, const std::wstring& parameters, const std::wstring& directory) {
-    return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, nullptr, file.c_str(),
-                                                   parameters.empty() ? nullptr : parameters.c_str(),
-                                                   directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL));
+INT_PTR shellExecute(const std::wstring& file, const std::wstring& parameters,
+                     const std::wstring& directory) {
+    return reinterpret_cast<INT_PTR>(
+        ShellExecuteW(nullptr, nullptr, file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
+                      directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL));
 }
 
 // The user is holding the key now, whatever this thread's queue has seen.
-bool asyncKeyDown(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+bool asyncKeyDown(int virtualKey) {
+    return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
+}
 
-bool succeeded(INT_PTR result) { return result > 32; }
+bool succeeded(INT_PTR result) {
+    return result > 32;
+}
 
 std::wstring windowTitle(HWND window) {
     const int length = GetWindowTextLengthW(window);
@@ -55,7 +60,8 @@ bool OpenFolderInFiler(const std::wstring& path, const std::wstring& reason, con
         return false;
     }
     const std::wstring* filers[] = {&filer0, &filer1, &filer2};
-    const std::wstring& filer = *filers[chooseFiler(system.isKeyDown(VK_SHIFT), system.isKeyDown(VK_CONTROL))];
+    const std::wstring& filer =
+        *filers[chooseFiler(system.isKeyDown(VK_SHIFT), system.isKeyDown(VK_CONTROL))];
     bool opened = false;
     if (filer.empty()) {
         opened = succeeded(system.execute(L"explorer.exe", L"\"" + path + L"\"", L""));

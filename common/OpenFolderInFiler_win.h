@@ -13,7 +13,8 @@ inline constexpr wchar_t kComputerFolder[] = L"::{20D04FE0-3AEA-1069-A2D8-08002B
 struct FilerSystem {
     std::function<bool(int virtualKey)> isKeyDown;
     // ShellExecuteW without a verb, normal window; the result as ShellExecuteW gives it.
-    std::function<INT_PTR(const std::wstring& file, const std::wstring& parameters, const std::wstring& directory)>
+    std::function<INT_PTR(const std::wstring& file, const std::wstring& parameters,
+                          const std::wstring& directory)>
         execute;
 };
 const FilerSystem& realFilerSystem();

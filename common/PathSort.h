@@ -15,12 +15,11 @@ int comparePaths(const std::wstring& a, const std::wstring& b, const ITextPlatfo
 
 void sortPaths(std::vector<std::wstring>& paths, const ITextPlatform& platform);
 
-// Gap-halving exchange sort. It is not stable, and lists saved by earlier versions were ordered by
-// it, so paths that compare equal (differing only in case) must come out exactly as it leaves them.
+// Gap-halving exchange sort. It is not stable: paths that compare equal (differing only in case)
+// end where its exchanges leave them, and the lists are shown in exactly that order.
 // A stage cannot need more passes than its longest chain has elements plus one; the cap only
 // matters for a comparison that is not a consistent order, which would otherwise never settle.
-template <typename T, typename Greater>
-void gapHalvingSort(std::vector<T>& items, Greater greater) {
+template <typename T, typename Greater> void gapHalvingSort(std::vector<T>& items, Greater greater) {
     const std::size_t n = items.size();
     for (std::size_t gap = n / 2; gap > 0; gap /= 2) {
         const std::size_t maxPasses = (n + gap - 1) / gap + 1;

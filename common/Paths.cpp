@@ -6,7 +6,9 @@
 namespace pvn {
 namespace {
 
-bool isBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+bool isBlank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
 
 // Length of the drive root or \\server\share\ at the start of the path.
 std::optional<std::size_t> headLength(std::wstring_view path) {
@@ -25,7 +27,9 @@ std::optional<std::size_t> headLength(std::wstring_view path) {
 
 } // namespace
 
-bool isDriveRoot(std::wstring_view path) { return path.size() == 3 && path[1] == L':' && path[2] == L'\\'; }
+bool isDriveRoot(std::wstring_view path) {
+    return path.size() == 3 && path[1] == L':' && path[2] == L'\\';
+}
 
 std::wstring joinPath(std::wstring_view folder, std::wstring_view name) {
     std::wstring out(folder);

@@ -39,7 +39,9 @@ std::optional<std::wstring> specialFolderPath(int csidl) {
     return std::wstring(path);
 }
 
-bool pathExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool pathExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 bool folderExists(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -60,6 +62,8 @@ std::optional<std::wstring> shortPathName(const std::wstring& path) {
     return buffer;
 }
 
-CommandLine splitProcessCommandLine() { return splitCommandLine(GetCommandLineW()); }
+CommandLine splitProcessCommandLine() {
+    return splitCommandLine(GetCommandLineW());
+}
 
 } // namespace pvn

@@ -8,7 +8,8 @@
 namespace pvn {
 namespace {
 
-bool containsNoCase(const std::vector<std::wstring>& list, const std::wstring& text, const ITextPlatform& platform) {
+bool containsNoCase(const std::vector<std::wstring>& list, const std::wstring& text,
+                    const ITextPlatform& platform) {
     return std::any_of(list.begin(), list.end(),
                        [&](const std::wstring& item) { return platform.compareNoCase(item, text) == 0; });
 }
@@ -22,8 +23,8 @@ int recentMenuLimit(int monitorHeight, int itemHeight) {
 }
 
 std::vector<std::wstring> compactRecent(const std::vector<std::wstring>& recentLines,
-                                        const std::vector<std::wstring>& favorites, const RecentFilter& filter,
-                                        const ITextPlatform& platform) {
+                                        const std::vector<std::wstring>& favorites,
+                                        const RecentFilter& filter, const ITextPlatform& platform) {
     std::vector<std::wstring> result;
     const std::size_t limit = filter.limit > 0 ? static_cast<std::size_t>(filter.limit) : 0;
     for (auto line = recentLines.rbegin(); line != recentLines.rend() && result.size() < limit; ++line) {
@@ -51,7 +52,8 @@ std::vector<std::wstring> recentMenuOrder(const std::vector<std::wstring>& newes
     return out;
 }
 
-std::vector<std::wstring> recentRewrite(const std::vector<std::wstring>& newestFirst, const std::wstring& opened) {
+std::vector<std::wstring> recentRewrite(const std::vector<std::wstring>& newestFirst,
+                                        const std::wstring& opened) {
     std::vector<std::wstring> out(newestFirst.rbegin(), newestFirst.rend());
     out.push_back(opened);
     return out;

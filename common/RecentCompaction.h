@@ -25,8 +25,8 @@ int recentMenuLimit(int monitorHeight, int itemHeight);
 // The recent lines (oldest first) filtered and without duplicates (case-insensitive), newest first,
 // at most filter.limit of them. Empty lines are skipped.
 std::vector<std::wstring> compactRecent(const std::vector<std::wstring>& recentLines,
-                                        const std::vector<std::wstring>& favorites, const RecentFilter& filter,
-                                        const ITextPlatform& platform);
+                                        const std::vector<std::wstring>& favorites,
+                                        const RecentFilter& filter, const ITextPlatform& platform);
 
 // RecentSortType: 0 newest at the bottom, 1 path order, 2 newest at the top; other values are
 // taken as the installation's 1.
@@ -35,6 +35,7 @@ std::vector<std::wstring> recentMenuOrder(const std::vector<std::wstring>& newes
 
 // The recent list file after a folder was opened from the menu: the shown folders oldest first,
 // then the opened one.
-std::vector<std::wstring> recentRewrite(const std::vector<std::wstring>& newestFirst, const std::wstring& opened);
+std::vector<std::wstring> recentRewrite(const std::vector<std::wstring>& newestFirst,
+                                        const std::wstring& opened);
 
 } // namespace pvn

@@ -10,7 +10,8 @@ namespace pvn {
 
 StringList::StringList(bool sorted) : StringList(sorted, textPlatform()) {}
 
-StringList::StringList(bool sorted, const ITextPlatform& platform) : m_platform(&platform), m_sorted(sorted) {}
+StringList::StringList(bool sorted, const ITextPlatform& platform)
+    : m_platform(&platform), m_sorted(sorted) {}
 
 int StringList::add(std::wstring text) {
     auto at = m_items.end();
@@ -31,9 +32,13 @@ int StringList::find(const std::wstring& text) const {
     return -1;
 }
 
-std::u16string StringList::pack() const { return encodePackedStrings(m_items); }
+std::u16string StringList::pack() const {
+    return encodePackedStrings(m_items);
+}
 
-std::size_t StringList::packedSize() const { return pack().size() * sizeof(char16_t); }
+std::size_t StringList::packedSize() const {
+    return pack().size() * sizeof(char16_t);
+}
 
 void StringList::load(std::span<const std::byte> block) {
     m_items.clear();
@@ -41,6 +46,8 @@ void StringList::load(std::span<const std::byte> block) {
         add(std::move(text));
 }
 
-void StringList::sortByPath() { sortPaths(m_items, *m_platform); }
+void StringList::sortByPath() {
+    sortPaths(m_items, *m_platform);
+}
 
 } // namespace pvn

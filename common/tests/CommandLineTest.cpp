@@ -74,7 +74,8 @@ TEST(FilerCommand, OriginWindowMatchesFolderOrAncestorByTitle) {
     EXPECT_TRUE(originWindowMatches(L"C:\\Data\\Sub", L"C:\\Data"));
     EXPECT_TRUE(originWindowMatches(L"C:\\Data\\Sub", L"Data"));
     EXPECT_TRUE(originWindowMatches(L"C:\\Data\\Sub\\Deep", L"Sub"));
-    EXPECT_FALSE(originWindowMatches(L"C:\\Data\\Sub", L"Sub")) << "the folder itself needs a backslash after it";
+    EXPECT_FALSE(originWindowMatches(L"C:\\Data\\Sub", L"Sub"))
+        << "the folder itself needs a backslash after it";
     EXPECT_FALSE(originWindowMatches(L"C:\\Database\\x", L"Data"));
     EXPECT_FALSE(originWindowMatches(L"C:\\MyData\\x", L"Data"));
     EXPECT_FALSE(originWindowMatches(L"\\\\srv\\share\\x", L"")) << "an untitled window closes nothing";

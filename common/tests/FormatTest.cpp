@@ -40,7 +40,8 @@ TEST(FormatDateText, PaddedFieldsAndJapaneseWeekday) {
     EXPECT_EQ(L"1999/12/31(金)23:59:59", formatDateText(at(1999, 12, 31, 5, 23, 59, 59)));
     const wchar_t* names[] = {L"日", L"月", L"火", L"水", L"木", L"金", L"土"};
     for (int wd = 0; wd < 7; ++wd)
-        EXPECT_EQ(std::wstring(L"2000/01/02(") + names[wd] + L")00:00:00", formatDateText(at(2000, 1, 2, wd, 0, 0, 0)));
+        EXPECT_EQ(std::wstring(L"2000/01/02(") + names[wd] + L")00:00:00",
+                  formatDateText(at(2000, 1, 2, wd, 0, 0, 0)));
 }
 
 TEST(FormatDateText, AWeekdayOutOfRangeIsUnknown) {

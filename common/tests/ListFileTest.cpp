@@ -8,7 +8,9 @@ namespace {
 
 using Lines = std::vector<std::wstring>;
 
-Lines split(std::string_view bytes) { return splitListLines(bytes, textPlatform()); }
+Lines split(std::string_view bytes) {
+    return splitListLines(bytes, textPlatform());
+}
 
 // "C:\データ\" in code page 932: every katakana is two bytes.
 const std::string kJapaneseFolder = "C:\\\x83\x66\x81\x5B\x83\x5E\\";
@@ -80,7 +82,8 @@ TEST(ListFileLines, EveryCutOfALongLineGivesTheSameEntry) {
 }
 
 TEST(ListFileEncoding, EveryLineEndsInCrLf) {
-    EXPECT_EQ("c:\\a\r\n" + kJapaneseFolder + "\r\n", encodeListLines({L"c:\\a", kJapaneseFolderWide}, textPlatform()));
+    EXPECT_EQ("c:\\a\r\n" + kJapaneseFolder + "\r\n",
+              encodeListLines({L"c:\\a", kJapaneseFolderWide}, textPlatform()));
     EXPECT_EQ("", encodeListLines({}, textPlatform()));
     EXPECT_EQ("\r\n", encodeListLines({L""}, textPlatform()));
 }

@@ -33,7 +33,8 @@ struct FilerRecord {
 std::optional<FilerRecord> waitForFilerRecord(const std::wstring& log, DWORD milliseconds = 15000) {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < milliseconds) {
-        HANDLE file = CreateFileW(log.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE file =
+            CreateFileW(log.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             char buffer[4096];
             DWORD got = 0;
@@ -101,7 +102,8 @@ protected:
         RemoveDirectoryW(m_folder.c_str());
     }
     std::optional<FilerRecord> open(const std::wstring& path) {
-        EXPECT_TRUE(OpenFolderInFiler(path, L"OF Test", m_filers[0], m_filers[1], m_filers[2], false, nullptr));
+        EXPECT_TRUE(
+            OpenFolderInFiler(path, L"OF Test", m_filers[0], m_filers[1], m_filers[2], false, nullptr));
         return waitForFilerRecord(m_log);
     }
 
@@ -188,7 +190,8 @@ TEST(OpenFolderInFilerExplorer, EmptyFilerOpensExplorerWithTheQuotedPath) {
 TEST(OpenFolderInFilerExplorer, AMissingPathIsReportedWithTheReason) {
     RecordingSystem rec;
     test::BoxWatcher boxes;
-    EXPECT_FALSE(OpenFolderInFiler(L"C:\\nope\\gone", L"OF Main", L"", L"", L"", true, nullptr, rec.system()));
+    EXPECT_FALSE(
+        OpenFolderInFiler(L"C:\\nope\\gone", L"OF Main", L"", L"", L"", true, nullptr, rec.system()));
     ASSERT_TRUE(boxes.waitFor(1));
     EXPECT_EQ(L"C:\\nope\\gone が存在しません in OF Main", boxes.texts()[0]);
     EXPECT_TRUE(rec.calls.empty());
@@ -196,8 +199,8 @@ TEST(OpenFolderInFilerExplorer, AMissingPathIsReportedWithTheReason) {
 
 TEST(OpenFolderInFilerExplorer, FilerCommandRunsInTheProgramsFolder) {
     RecordingSystem rec;
-    EXPECT_TRUE(OpenFolderInFiler(L"C:\\windows", L"OF Test", L"\"C:\\Tools\\My Filer\\f.exe\"  /open %l ", L"",
-                                  L"", false, nullptr, rec.system()));
+    EXPECT_TRUE(OpenFolderInFiler(L"C:\\windows", L"OF Test", L"\"C:\\Tools\\My Filer\\f.exe\"  /open %l ",
+                                  L"", L"", false, nullptr, rec.system()));
     ASSERT_EQ(1u, rec.calls.size());
     EXPECT_EQ(L"C:\\Tools\\My Filer\\f.exe", rec.calls[0].file);
     EXPECT_EQ(L"/open C:\\windows", rec.calls[0].parameters);
@@ -207,7 +210,9 @@ TEST(OpenFolderInFilerExplorer, FilerCommandRunsInTheProgramsFolder) {
 // A stand-in for the Explorer window the user came from.
 class OriginWindowTest : public ::testing::Test {
 protected:
-    static LRESULT CALLBACK proc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcW(w, m, wp, lp); }
+    static LRESULT CALLBACK proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        return DefWindowProcW(w, m, wp, lp);
+    }
     void SetUp() override {
         WNDCLASSW wc{};
         wc.lpfnWndProc = proc;

@@ -10,7 +10,9 @@
 namespace pvn {
 namespace {
 
-int cmp(const std::wstring& a, const std::wstring& b) { return comparePaths(a, b, textPlatform()); }
+int cmp(const std::wstring& a, const std::wstring& b) {
+    return comparePaths(a, b, textPlatform());
+}
 
 TEST(ComparePaths, ComponentsDecideOneByOne) {
     EXPECT_LT(cmp(L"c:\\a\\z", L"c:\\b"), 0) << "the first differing component decides, not the length";
@@ -62,7 +64,8 @@ std::vector<std::wstring> describedSort(std::vector<std::wstring> v) {
 }
 
 std::vector<std::wstring> randomPaths(std::mt19937& rng, int count) {
-    static const wchar_t* parts[] = {L"c:", L"C:", L"d:", L"a", L"A", L"b", L"ab", L"a-b", L"x y", L"X Y", L"z"};
+    static const wchar_t* parts[] = {L"c:", L"C:",  L"d:",  L"a",   L"A", L"b",
+                                     L"ab", L"a-b", L"x y", L"X Y", L"z"};
     std::uniform_int_distribution<int> depth(1, 4);
     std::uniform_int_distribution<int> part(0, static_cast<int>(std::size(parts)) - 1);
     std::vector<std::wstring> out;

@@ -85,7 +85,9 @@ TEST(ShortenPath, LeadingFoldersGiveWayOneByOne) {
     Measurer m;
     const std::wstring path = L"c:\\one\\two\\three\\file.txt";
     EXPECT_EQ(L"c:\\...\\three\\file.txt", shortenPathToWidth(path, 22, m.fn()));
-    EXPECT_EQ((std::vector<std::wstring>{path, L"c:\\...\\two\\three\\file.txt", L"c:\\...\\three\\file.txt"}), m.seen);
+    EXPECT_EQ(
+        (std::vector<std::wstring>{path, L"c:\\...\\two\\three\\file.txt", L"c:\\...\\three\\file.txt"}),
+        m.seen);
 }
 
 TEST(ShortenPath, NetworkHeadKeepsServerAndShare) {

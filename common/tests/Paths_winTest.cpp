@@ -1,6 +1,6 @@
+#include "common/Paths_win.h"
 #include "common/FileTimeText_win.h"
 #include "common/Handle_win.h"
-#include "common/Paths_win.h"
 #include "common/ShortenPath_win.h"
 #include "common/tests/support/BoxWatcher_win.h"
 
@@ -24,7 +24,8 @@ TEST(SpecialFolder, AnUnknownFolderIsReported) {
     test::BoxWatcher boxes;
     EXPECT_FALSE(specialFolderPath(0x7F).has_value());
     ASSERT_TRUE(boxes.waitFor(1));
-    EXPECT_EQ(0u, boxes.texts()[0].rfind(L"SHGetSpecialFolderLocation Error Code =0x", 0)) << boxes.texts()[0].c_str();
+    EXPECT_EQ(0u, boxes.texts()[0].rfind(L"SHGetSpecialFolderLocation Error Code =0x", 0))
+        << boxes.texts()[0].c_str();
 }
 
 TEST(PathExistence, RootsAndSharesCountAsExisting) {

@@ -1,5 +1,5 @@
-#include "common/StringIntList.h"
 #include "common/StringList.h"
+#include "common/StringIntList.h"
 #include "common/TextPlatform.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,9 @@ public:
     }
 };
 
-std::vector<std::wstring> texts(const StringList& list) { return list.items(); }
+std::vector<std::wstring> texts(const StringList& list) {
+    return list.items();
+}
 
 TEST(StringList, UnsortedListAppendsAndReportsIndex) {
     StringList list;
@@ -54,7 +56,9 @@ TEST(StringList, EqualStringsKeepTheirInsertionOrder) {
         int compare(const std::wstring& a, const std::wstring& b) const override {
             return textPlatform().compareNoCase(a, b);
         }
-        int compareNoCase(const std::wstring& a, const std::wstring& b) const override { return compare(a, b); }
+        int compareNoCase(const std::wstring& a, const std::wstring& b) const override {
+            return compare(a, b);
+        }
     } platform;
     StringList list(true, platform);
     list.add(L"b");
@@ -88,7 +92,9 @@ TEST(StringList, FindIsCaseInsensitiveAndPrefersTheLastEntry) {
     EXPECT_EQ(-1, StringList().find(L""));
 }
 
-std::span<const std::byte> bytesOf(const std::u16string& block) { return std::as_bytes(std::span(block)); }
+std::span<const std::byte> bytesOf(const std::u16string& block) {
+    return std::as_bytes(std::span(block));
+}
 
 TEST(StringList, PacksEveryStringWithItsNulAndOneMore) {
     StringList list;

@@ -25,13 +25,17 @@ Lines sortedByInsertion(const Lines& input) {
 TEST(StringListWindowsOrder, SortedInsertionFollowsLstrcmpW) {
     // Word sort: hyphens and apostrophes hardly count, case comes after the letters, kana and kanji
     // after Latin; none of this is the order of the code units.
-    const Lines input{L"ac", L"a-b", L"aa", L"B", L"b", L"a'c", L"データ", L"あ", L"ア", L"表", L"A", L"Zeta", L"10", L"9"};
+    const Lines input{L"ac", L"a-b", L"aa", L"B", L"b",    L"a'c", L"データ",
+                      L"あ", L"ア",  L"表", L"A", L"Zeta", L"10",  L"9"};
     const Lines sorted = sortedByInsertion(input);
     Lines expected = input;
-    std::stable_sort(expected.begin(), expected.end(),
-                     [](const std::wstring& x, const std::wstring& y) { return lstrcmpW(x.c_str(), y.c_str()) < 0; });
+    std::stable_sort(expected.begin(), expected.end(), [](const std::wstring& x, const std::wstring& y) {
+        return lstrcmpW(x.c_str(), y.c_str()) < 0;
+    });
     EXPECT_EQ(expected, sorted);
-    auto at = [&sorted](const wchar_t* s) { return std::find(sorted.begin(), sorted.end(), s) - sorted.begin(); };
+    auto at = [&sorted](const wchar_t* s) {
+        return std::find(sorted.begin(), sorted.end(), s) - sorted.begin();
+    };
     EXPECT_LT(at(L"aa"), at(L"a-b")) << "ordinal order would put a-b first";
     EXPECT_LT(at(L"a-b"), at(L"ac"));
     EXPECT_LT(at(L"A"), at(L"B")) << "letters before case";
@@ -64,13 +68,16 @@ TEST(StringListWindowsOrder, FindUsesLstrcmpiW) {
 
 TEST(PathSortWindows, ComponentsUnderLstrcmpiW) {
     StringList list;
-    for (const wchar_t* p : {L"c:\\B", L"c:\\a-b", L"c:\\ab", L"C:\\A\\x", L"c:\\データ", L"c:\\あ", L"C:\\a", L"d:\\"})
+    for (const wchar_t* p :
+         {L"c:\\B", L"c:\\a-b", L"c:\\ab", L"C:\\A\\x", L"c:\\データ", L"c:\\あ", L"C:\\a", L"d:\\"})
         list.add(p);
     list.sortByPath();
     const Lines& sorted = list.items();
     for (std::size_t i = 1; i < sorted.size(); ++i)
         EXPECT_LE(comparePaths(sorted[i - 1], sorted[i], textPlatform()), 0) << i;
-    auto at = [&sorted](const wchar_t* s) { return std::find(sorted.begin(), sorted.end(), s) - sorted.begin(); };
+    auto at = [&sorted](const wchar_t* s) {
+        return std::find(sorted.begin(), sorted.end(), s) - sorted.begin();
+    };
     EXPECT_LT(at(L"C:\\a"), at(L"C:\\A\\x")) << "a folder before its sub-folders";
     EXPECT_LT(at(L"C:\\A\\x"), at(L"c:\\ab")) << "per component, whatever '\\' weighs";
     EXPECT_LT(at(L"c:\\ab"), at(L"c:\\B")) << "case-insensitive";
