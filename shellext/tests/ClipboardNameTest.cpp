@@ -19,14 +19,5 @@ TEST(ClipboardNameTest, NamesWithoutBlanksStayBare) {
     EXPECT_EQ(L"C:\\新しい\u3000フォルダ", clipboardName(L"C:\\新しい\u3000フォルダ", false));
 }
 
-TEST(ClipboardNameTest, LongestTextIsTwiceThePathPlusQuotes) {
-    const std::wstring path = L"C:\\a b\\" + std::wstring(250, L'\\');
-    const std::wstring text = clipboardName(path, true);
-    const std::size_t backslashes = 252;
-    EXPECT_EQ(path.size() + backslashes + 2, text.size());
-    EXPECT_EQ(L'"', text.front());
-    EXPECT_EQ(L'"', text.back());
-}
-
 } // namespace
 } // namespace pvn

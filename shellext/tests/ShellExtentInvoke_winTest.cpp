@@ -10,6 +10,7 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace pvn::test {
 namespace {
@@ -144,6 +145,28 @@ TEST_F(ShellExtentInvokeTest, ATrayThatDoesNotTakeTheRequestIsReported) {
     EXPECT_EQ(E_FAIL, invokeOffset(*menu.get(), 0));
     ASSERT_TRUE(boxes.waitFor(1));
     EXPECT_EQ(L"PVNTray.exe が常駐していない？", boxes.texts()[0]);
+}
+
+TEST_F(ShellExtentInvokeTest, ASectionInUseIsLeftAloneAndTheRequestNotSent) {
+    TrayStandIn tray;
+    ASSERT_TRUE(tray.running());
+    auto menu = builtMenu({m_fixture.makeFile(L"a.txt")}, MAKE_HRESULT(SEVERITY_SUCCESS, 0, 2));
+    ASSERT_TRUE(menu);
+    // Another program's request is in flight.
+    UniqueMapping section(
+        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 64, L"PVN_CurDirFile"));
+    ASSERT_TRUE(section);
+    UniqueView view(MapViewOfFile(section.get(), FILE_MAP_WRITE, 0, 0, 64));
+    ASSERT_TRUE(view);
+    std::memset(view.get(), 0xAB, 64);
+
+    BoxWatcher boxes;
+    EXPECT_EQ(E_FAIL, invokeOffset(*menu.get(), 0));
+    ASSERT_TRUE(boxes.waitFor(1));
+    EXPECT_EQ(L"PVNTray.exe が常駐していない？", boxes.texts()[0]);
+    const auto* bytes = static_cast<const unsigned char*>(view.get());
+    EXPECT_EQ(64, std::count(bytes, bytes + 64, 0xAB)) << "the other request's data is intact";
+    EXPECT_EQ(1u, tray.requests().size()) << "only the presence test";
 }
 
 TEST_F(ShellExtentInvokeTest, CopyNameOfAFileIsThePathAndLeavesTheRecentListAlone) {
