@@ -1,0 +1,250 @@
+#include "menu/tests/support/MenuSession_win.h"
+
+#include "common/ListFile_win.h"
+#include "common/RegKey_win.h"
+#include "common/SettingsKey.h"
+#include "common/Paths.h"
+
+
+namespace pvn::test {
+namespace {
+
+std::wstring fromUtf8(const std::string& bytes) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0)
+        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), n);
+    return out;
+}
+
+std::string readBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+std::vector<std::wstring> lines(const std::wstring& text) {
+    std::vector<std::wstring> out;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(L'\n', start);
+        if (end == std::wstring::npos)
+            end = text.size();
+        std::wstring line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == L'\r')
+            line.pop_back();
+        out.push_back(line);
+        start = end + 1;
+    }
+    return out;
+}
+
+std::wstring filerLog(const std::wstring& folder = binFolder()) {
+    return folder + (folder.ends_with(L'\\') ? L"" : L"\\") + L"PvnTestFiler.log";
+}
+
+} // namespace
+
+void removeTree(const std::wstring& path) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = data.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const std::wstring child = path + L"\\" + name;
+            SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                removeTree(child);
+            else
+                DeleteFileW(child.c_str());
+        } while (FindNextFileW(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryW(path.c_str());
+}
+
+FixtureFolder::FixtureFolder(const std::wstring& name) : m_path(L"C:\\" + name) {
+    removeTree(m_path);
+    CreateDirectoryW(m_path.c_str(), nullptr);
+}
+
+FixtureFolder::~FixtureFolder() { removeTree(m_path); }
+
+std::wstring FixtureFolder::folder(const std::wstring& relative) const {
+    const std::wstring path = m_path + L"\\" + relative;
+    CreateDirectoryW(path.c_str(), nullptr);
+    return path;
+}
+
+std::wstring FixtureFolder::file(const std::wstring& relative, const std::string& content, DWORD attributes) const {
+    const std::wstring path = m_path + L"\\" + relative;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    CloseHandle(file);
+    if (attributes)
+        SetFileAttributesW(path.c_str(), attributes);
+    return path;
+}
+
+MenuSession::MenuSession()
+    : m_trayLog(binFolder() + L"MenuSessionTray.log"), m_itemHeight(GetSystemMetrics(SM_CYSMICON) + 3) {
+    RegKey key(HKEY_CURRENT_USER, kSettingsKey, KEY_ALL_ACCESS, true);
+    const std::pair<const wchar_t*, DWORD> numbers[] = {
+        {L"StartType", 1},   {L"ToolTipOn", 0},  {L"FHistory", 1},     {L"FolderIcon", 1},   {L"IncludeHidden", 1},
+        {L"MenuSepHeight", 9}, {L"Order", 0},    {L"FileNum", 0},      {L"FileUpside", 0},   {L"FTogether", 0},
+        {L"MenuOverFlow", 0}, {L"SFolSingle", 0}, {L"PosFix", 0},      {L"OpenShift", 0},    {L"DrvOther", 1},
+        {L"OrgClose", 0},    {L"OpenBottom", 0}, {L"OpenNet", 0},      {L"OpenKey", 0},      {L"OpenPush", 0},
+        {L"TTFPoint10", 90},
+    };
+    for (const auto& [name, value] : numbers)
+        key.writeDword(name, value);
+    key.writeString(L"Drive", L"all");
+    key.writeString(L"Filer0", filerCommand());
+    key.writeString(L"Filer1", L"");
+    key.writeString(L"Filer2", L"");
+    key.writeString(L"InstallDir", L"\"" + binFolder() + L"\"");
+    key.writeString(L"TTFName", L"ＭＳ ゴシック");
+    key.deleteValue(L"LastMenuItem");
+    key.close();
+    DeleteFileW(m_trayLog.c_str());
+    DeleteFileW(filerLog().c_str());
+    if (std::optional<std::wstring> recent = recentListPath()) {
+        CreateDirectoryW(parentFolder(*recent).c_str(), nullptr);
+        DeleteFileW(recent->c_str());
+    }
+}
+
+MenuSession::~MenuSession() {
+    if (m_main.handle() && WaitForSingleObject(m_main.handle(), 0) == WAIT_TIMEOUT) {
+        input(L"key 0x1B key 0x1B key 0x1B");
+        m_main.wait(3000);
+    }
+    m_main.kill();
+    stopTray();
+}
+
+void MenuSession::setNumber(const wchar_t* name, DWORD value) {
+    RegKey(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE, true).writeDword(name, value);
+}
+
+void MenuSession::setText(const wchar_t* name, const std::wstring& value) {
+    RegKey(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE, true).writeString(name, value);
+}
+
+void MenuSession::deleteValue(const wchar_t* name) {
+    RegKey(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE, true).deleteValue(name);
+}
+
+std::optional<std::wstring> MenuSession::readText(const wchar_t* name) {
+    RegKey key(HKEY_CURRENT_USER, kSettingsKey, KEY_QUERY_VALUE);
+    std::wstring text;
+    if (!key.readString(name, text))
+        return std::nullopt;
+    return text;
+}
+
+bool MenuSession::startTray(long long answer) {
+    if (!m_tray.start(L"PvnTestReceiver.exe", L"log=\"" + m_trayLog + L"\" answer=" + std::to_wstring(answer)))
+        return false;
+    // The handle is in the key once the window exists.
+    if (!waitForWindow(L"PVNTRAYWINCLASS", nullptr, 5000))
+        return false;
+    Sleep(100);
+    return true;
+}
+
+void MenuSession::stopTray() {
+    if (HWND tray = FindWindowW(L"PVNTRAYWINCLASS", nullptr))
+        PostMessageW(tray, WM_CLOSE, 0, 0);
+    m_tray.wait(3000);
+    m_tray.kill();
+}
+
+std::vector<HWND> MenuSession::menuWindows() {
+    std::vector<HWND> out;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            wchar_t name[16] = L"";
+            if (IsWindowVisible(window) && GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32768") == 0)
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&out));
+    // EnumWindows lists the topmost (newest) first.
+    return {out.rbegin(), out.rend()};
+}
+
+RECT MenuSession::windowRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+POINT MenuSession::itemCentre(int itemsAbove, int separatorsAbove, HWND menu) const {
+    if (!menu) {
+        std::vector<HWND> menus = menuWindows();
+        menu = menus.empty() ? nullptr : menus.front();
+    }
+    const RECT r = windowRect(menu);
+    return {r.left + 30,
+            r.top + kMenuTopMargin + itemsAbove * m_itemHeight + separatorsAbove * kSeparatorHeight + m_itemHeight / 2};
+}
+
+bool MenuSession::open(const std::wstring& folder, bool expectMenu) {
+    if (!m_main.start(L"PVNMain.exe", folder.empty() ? L"" : L"\"" + folder + L"\""))
+        return false;
+    for (int i = 0; i < 250; ++i) {
+        if (!menuWindows().empty()) {
+            Sleep(150);
+            return true;
+        }
+        if (!expectMenu && WaitForSingleObject(m_main.handle(), 0) == WAIT_OBJECT_0)
+            return false;
+        Sleep(20);
+    }
+    return false;
+}
+
+std::optional<DWORD> MenuSession::finish(DWORD milliseconds) { return m_main.wait(milliseconds); }
+
+void MenuSession::input(const std::wstring& actions) { runProgram(L"PvnInput.exe", actions, 20000); }
+
+std::vector<LoggedRequest> MenuSession::requests() const { return readLoggedRequests(m_trayLog); }
+
+std::vector<LoggedRequest> MenuSession::requests(unsigned code) const {
+    std::vector<LoggedRequest> out;
+    for (LoggedRequest& r : requests())
+        if (r.code == code)
+            out.push_back(std::move(r));
+    return out;
+}
+
+std::vector<std::wstring> MenuSession::recentLines() {
+    std::optional<std::wstring> path = recentListPath();
+    if (!path || GetFileAttributesW(path->c_str()) == INVALID_FILE_ATTRIBUTES)
+        return {};
+    return readListFile(*path);
+}
+
+std::vector<std::wstring> MenuSession::filerRecord(const std::wstring& folder) {
+    const std::wstring log = filerLog(folder);
+    for (int i = 0; i < 100 && GetFileAttributesW(log.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+        Sleep(20);
+    return lines(fromUtf8(readBytes(log)));
+}
+
+std::wstring MenuSession::filerCommand(const std::wstring& placeholder) {
+    return L"\"" + binFolder() + L"PvnTestFiler.exe\" " + placeholder;
+}
+
+} // namespace pvn::test

@@ -1,0 +1,84 @@
+#pragma once
+// Drives PVNMain as a user would: a fixture folder, settings in the key, the stand-in tray, the
+// stand-in filer, input injected through PvnInput, and what the user would see afterwards.
+#include "common/tests/support/Process_win.h"
+#include "common/tests/support/RequestLog_win.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pvn::test {
+
+// Measured under Wine: the first item lies 3 pixels below the menu window's top, a separator is 9
+// pixels high.
+inline constexpr int kMenuTopMargin = 3;
+inline constexpr int kSeparatorHeight = 9;
+
+class MenuSession {
+public:
+    // Resets the settings the tests rely on and removes the records of earlier runs.
+    MenuSession();
+    ~MenuSession();
+    MenuSession(const MenuSession&) = delete;
+    MenuSession& operator=(const MenuSession&) = delete;
+
+    static void setNumber(const wchar_t* name, DWORD value);
+    static void setText(const wchar_t* name, const std::wstring& value);
+    static std::optional<std::wstring> readText(const wchar_t* name);
+    static void deleteValue(const wchar_t* name);
+
+    bool startTray(long long answer = 1);
+    void stopTray();
+    // Starts PVNMain with the argument (quoted unless empty) and waits for its menu; false when
+    // no menu appeared.
+    bool open(const std::wstring& folder, bool expectMenu = true);
+    // Exit code of PVNMain, waiting for it.
+    std::optional<DWORD> finish(DWORD milliseconds = 10000);
+    static void input(const std::wstring& actions);
+
+    // The visible menu windows, oldest first.
+    static std::vector<HWND> menuWindows();
+    static RECT windowRect(HWND window);
+    // Centre of an item of the root menu, from the item and separator counts above it.
+    POINT itemCentre(int itemsAbove, int separatorsAbove, HWND menu = nullptr) const;
+
+    std::vector<LoggedRequest> requests() const;
+    std::vector<LoggedRequest> requests(unsigned code) const;
+    static std::vector<std::wstring> recentLines();
+    // The stand-in filer's last record: its arguments, then its working directory.
+    // A copy of the filer elsewhere (a file run from the menu) writes beside itself.
+    static std::vector<std::wstring> filerRecord(const std::wstring& folder = binFolder());
+    static std::wstring filerCommand(const std::wstring& placeholder = L"%l");
+
+    ChildProcess& main() { return m_main; }
+    int itemHeight() const { return m_itemHeight; }
+
+private:
+    std::wstring m_trayLog;
+    ChildProcess m_tray;
+    ChildProcess m_main;
+    int m_itemHeight;
+};
+
+// A folder tree under C:\, removed again at destruction.
+class FixtureFolder {
+public:
+    explicit FixtureFolder(const std::wstring& name);
+    ~FixtureFolder();
+    FixtureFolder(const FixtureFolder&) = delete;
+    FixtureFolder& operator=(const FixtureFolder&) = delete;
+
+    const std::wstring& path() const { return m_path; }
+    std::wstring folder(const std::wstring& relative) const;
+    std::wstring file(const std::wstring& relative, const std::string& content = "x", DWORD attributes = 0) const;
+
+private:
+    std::wstring m_path;
+};
+
+void removeTree(const std::wstring& path);
+
+} // namespace pvn::test
