@@ -1,5 +1,7 @@
 // The COM server as Explorer loads it: the class object, the factory, the extension's interfaces and
 // the count of live objects behind DllCanUnloadNow.
+#include "common/tests/support/BoxWatcher_win.h"
+#include "common/tests/support/Process_win.h"
 #include "shellext/tests/support/ExtensionHost_win.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +117,36 @@ TEST_F(ShellExtentLifetimeTest, InitializeKeepsTheDataObjectUntilReleaseOrReplac
     menu.reset();
     EXPECT_EQ(secondAlone, refs(second.get())) << "the last release gives the data object back";
     EXPECT_EQ(S_OK, m_library.canUnloadNow());
+}
+
+TEST(ShellExtentSealTest, AChangedDllSaysSoOnceAndServesNothing) {
+    ScopedCoInit com;
+    wchar_t temp[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring changed = std::wstring(temp) + L"PvnShlExChanged.dll";
+    ASSERT_TRUE(CopyFileW((binFolder() + L"PVNShlEx64.dll").c_str(), changed.c_str(), FALSE));
+    // Two bytes appended: the file still loads, but it is no longer the file that was sealed.
+    writeWholeFile(changed, readWholeFile(changed) + std::string(2, '\0'));
+    {
+        BoxWatcher boxes;
+        ExtensionLibrary library(changed);
+        ASSERT_TRUE(library.loaded());
+        Sleep(300);
+        EXPECT_TRUE(boxes.texts().empty()) << "loading shows nothing: no UI inside DllMain";
+
+        ComPtr<IClassFactory> factory;
+        EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE,
+                  library.getClassObject(kExtensionClassId, IID_IClassFactory, factory.putVoid()));
+        EXPECT_FALSE(factory);
+        ASSERT_TRUE(boxes.waitFor(1));
+        EXPECT_NE(std::wstring::npos, boxes.texts()[0].find(L"変更されています"));
+        EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE,
+                  library.getClassObject(kExtensionClassId, IID_IClassFactory, factory.putVoid()));
+        Sleep(300);
+        EXPECT_EQ(1u, boxes.texts().size()) << "the check runs once";
+        EXPECT_EQ(S_OK, library.canUnloadNow());
+    }
+    DeleteFileW(changed.c_str());
 }
 
 } // namespace

@@ -8,7 +8,9 @@
 
 namespace pvn::test {
 
-ExtensionLibrary::ExtensionLibrary() : m_module(LoadLibraryW((binFolder() + L"PVNShlEx64.dll").c_str())) {
+ExtensionLibrary::ExtensionLibrary() : ExtensionLibrary(binFolder() + L"PVNShlEx64.dll") {}
+
+ExtensionLibrary::ExtensionLibrary(const std::wstring& path) : m_module(LoadLibraryW(path.c_str())) {
     if (!m_module)
         return;
     m_getClassObject =

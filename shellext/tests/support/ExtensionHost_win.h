@@ -15,8 +15,9 @@ inline constexpr CLSID kExtensionClassId = {0xE8843021, 0x9D99, 0x11D2, {0x97, 0
 
 class ExtensionLibrary {
 public:
-    // PVNShlEx64.dll from the folder of the test program.
+    // PVNShlEx64.dll from the folder of the test program, or the file given.
     ExtensionLibrary();
+    explicit ExtensionLibrary(const std::wstring& path);
     bool loaded() const { return m_getClassObject && m_canUnloadNow; }
 
     HRESULT getClassObject(REFCLSID classId, REFIID iid, void** out) const;
