@@ -1,5 +1,6 @@
 #include "common/Format.h"
 
+#include <cstdarg>
 #include <cwchar>
 
 namespace pvn {
@@ -19,6 +20,17 @@ std::wstring formatThousands(std::uint64_t count) {
         out += piece;
     }
     return out;
+}
+
+std::wstring decimalText(long long value) { return shortText(L"%lld", value); }
+
+std::wstring shortText(const wchar_t* format, ...) {
+    wchar_t text[kShortTextChars + 1];
+    va_list args;
+    va_start(args, format);
+    const int n = std::vswprintf(text, kShortTextChars + 1, format, args);
+    va_end(args);
+    return n < 0 || n > kShortTextChars ? std::wstring(kFormatError) : std::wstring(text, static_cast<size_t>(n));
 }
 
 std::wstring formatDateText(const LocalTime& t) {

@@ -25,4 +25,12 @@ inline constexpr wchar_t kUnknownDate[] = L"(不明)";
 // "2024/03/09(土)07:05:01"; kUnknownDate for a weekday outside 0..6.
 std::wstring formatDateText(const LocalTime& time);
 
+inline constexpr wchar_t kFormatError[] = L"error";
+
+// Short texts (counts, sizes, codes shown in dialogs) are formatted into 15 characters;
+// one that does not fit gives kFormatError rather than a cut-off number.
+inline constexpr int kShortTextChars = 15;
+std::wstring decimalText(long long value);
+std::wstring shortText(const wchar_t* format, ...);
+
 } // namespace pvn

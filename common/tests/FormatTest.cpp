@@ -49,5 +49,14 @@ TEST(FormatDateText, AWeekdayOutOfRangeIsUnknown) {
     EXPECT_EQ(L"(不明)", formatDateText(at(2024, 3, 9, -1, 0, 0, 0)));
 }
 
+TEST(ShortText, FitsInFifteenCharactersOrSaysError) {
+    EXPECT_EQ(L"0", decimalText(0));
+    EXPECT_EQ(L"-2147483648", decimalText(-2147483648LL));
+    EXPECT_EQ(L"999999999999999", decimalText(999999999999999LL)) << "15 digits fit";
+    EXPECT_EQ(L"error", decimalText(1000000000000000LL)) << "16 do not";
+    EXPECT_EQ(L"Ver.3.12", shortText(L"Ver.%d.%02d", 3, 12));
+    EXPECT_EQ(L"error", shortText(L"%ls", L"0123456789abcdef"));
+}
+
 } // namespace
 } // namespace pvn
