@@ -121,6 +121,10 @@ STDMETHODIMP CShellExtent::QueryContextMenu(HMENU menu, UINT index, UINT firstId
 HRESULT CShellExtent::addEntries(HMENU menu, UINT index, UINT firstId, UINT lastId, UINT flags) {
     if (flags & CMF_VERBSONLY)
         return E_FAIL;
+    // A double click asks only for the default entry: none of ours, and no question to the tray on
+    // every double click.
+    if (flags & CMF_DEFAULTONLY)
+        return MAKE_HRESULT(SEVERITY_SUCCESS, 0, 0);
     if (!menu || !IsMenu(menu))
         return E_FAIL;
 

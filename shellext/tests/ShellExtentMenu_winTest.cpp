@@ -129,6 +129,16 @@ TEST_F(ShellExtentMenuTest, VerbsOnlyIsRefused) {
     EXPECT_EQ(explorersOwn(), menuEntries(m_menu.get()));
 }
 
+TEST_F(ShellExtentMenuTest, ADoubleClickAddsNothingAndLeavesTheTrayAlone) {
+    TrayStandIn tray;
+    ASSERT_TRUE(tray.running());
+    auto menu = menuFor({m_fixture.makeFolder(L"x")});
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(S_OK, query(*menu.get(), 1, CMF_DEFAULTONLY));
+    EXPECT_EQ(explorersOwn(), menuEntries(m_menu.get()));
+    EXPECT_TRUE(tray.requests().empty());
+}
+
 TEST_F(ShellExtentMenuTest, WithoutATrayThereAreNoEntries) {
     auto menu = menuFor({m_fixture.makeFolder(L"x")});
     ASSERT_TRUE(menu);
