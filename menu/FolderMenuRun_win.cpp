@@ -87,9 +87,9 @@ void FolderMenu::chooseItem(long index) {
     }
     case kCodeOpen:
     case kCodeDriveOpen:
-        OpenFolderInFiler(path, L"OF Main", m_context.filer0, m_context.filer1, m_context.filer2, m_context.orgClose,
-                          m_context.explorer);
-        AppendRecentFolder(path);
+        if (OpenFolderInFiler(path, L"OF Main", m_context.filer0, m_context.filer1, m_context.filer2,
+                              m_context.orgClose, m_context.explorer))
+            AppendRecentFolder(path);
         break;
     default:
         break;

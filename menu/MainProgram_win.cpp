@@ -129,9 +129,10 @@ int runMainProgram(HINSTANCE instance) {
     if (decision.showMenu) {
         runFolderMenu(context, path, key);
     } else if (decision.asConfigured) {
-        OpenFolderInFiler(path, decision.reason, context.filer0, context.filer1, context.filer2, context.orgClose,
-                          context.explorer);
-        AppendRecentFolder(path);
+        // A folder that could not be opened (it no longer exists) is no history.
+        if (OpenFolderInFiler(path, decision.reason, context.filer0, context.filer1, context.filer2, context.orgClose,
+                              context.explorer))
+            AppendRecentFolder(path);
     } else {
         OpenFolderInFiler(path, decision.reason, L"", L"", L"", false, nullptr);
     }

@@ -58,6 +58,78 @@ TEST_F(MainProgram, FolderWithoutSubFoldersOpensInTheFilerAndIsRecorded) {
     ASSERT_FALSE(session.requests(4).empty()) << "the presence test came first";
 }
 
+TEST_F(MainProgram, AFolderThatCannotBeOpenedIsNotRecorded) {
+    ASSERT_TRUE(session.startTray());
+    BoxWatcher boxes;
+    MenuSession::setNumber(L"StartType", 2);
+    MenuSession::setNumber(L"OpenBottom", 1);
+    ASSERT_FALSE(session.open(L"C:\\pvnmenu\\gone", false));
+    EXPECT_EQ(0u, session.finish().value_or(99));
+    ASSERT_TRUE(boxes.waitFor(1));
+    EXPECT_EQ(L"C:\\pvnmenu\\gone が存在しません in OF Bottom", boxes.texts()[0]);
+    EXPECT_TRUE(MenuSession::recentLines().empty());
+}
+
+TEST_F(MainProgram, OpenKeyHeldOpensTheFolderNormally) {
+    ASSERT_TRUE(session.startTray());
+    MenuSession::setNumber(L"StartType", 2);
+    MenuSession::setNumber(L"OpenKey", VK_SHIFT);
+    MenuSession::setNumber(L"OpenPush", 1);
+    MenuSession::setText(L"Filer1", MenuSession::filerCommand(L"shift %l"));
+    session.input(L"down 0x10");
+    const bool menu = session.open(folder.path(), false);
+    session.input(L"up 0x10");
+    ASSERT_FALSE(menu);
+    EXPECT_EQ(0u, session.finish().value_or(99));
+    auto record = MenuSession::filerRecord();
+    ASSERT_FALSE(record.empty());
+    EXPECT_EQ(L"shift " + folder.path(), record[0]) << "Shift, still held, chose Filer1";
+    EXPECT_EQ((std::vector<std::wstring>{L"c:\\pvnmenu"}), MenuSession::recentLines());
+}
+
+TEST_F(MainProgram, OrgCloseClosesTheExplorerWindowTheUserCameFrom) {
+    MenuSession::setNumber(L"OrgClose", 1);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"CabinetWClass";
+    RegisterClassW(&wc);
+    HWND explorer = CreateWindowExW(0, L"CabinetWClass", L"pvnmenu", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 600, 200,
+                                    100, nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_TRUE(explorer);
+    SetForegroundWindow(explorer);
+    ASSERT_TRUE(session.startTray());
+    ASSERT_TRUE(session.open(folder.path()));
+    // sub -> its 開く
+    session.input(std::wstring(kDown) + L" " + kDown + L" key 0x27 sleep 300 key 0x0D");
+    EXPECT_EQ(0u, session.finish().value_or(99));
+    auto record = MenuSession::filerRecord();
+    ASSERT_FALSE(record.empty());
+    EXPECT_EQ(sub, record[0]);
+    for (int i = 0; i < 50 && IsWindow(explorer); ++i) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        Sleep(20);
+    }
+    EXPECT_FALSE(IsWindow(explorer)) << "the window titled pvnmenu shows an ancestor of the folder";
+}
+
+TEST_F(MainProgram, DriveMenuWithoutArgument) {
+    MenuSession::setText(L"Drive", L"zc");
+    ASSERT_TRUE(session.startTray());
+    ASSERT_TRUE(session.open(L""));
+    // 開く, z:, c: -> Ctrl+D on z:
+    session.input(std::wstring(kDown) + L" " + kDown + L" key 0x11+0x44");
+    EXPECT_EQ(0u, session.finish().value_or(99));
+    auto requests = session.requests(10);
+    ASSERT_EQ(1u, requests.size());
+    EXPECT_EQ(L"z:\\", requestPath(requests[0], 0)) << "the drives in the order of Drive";
+    EXPECT_EQ(L"no text", requestPath(requests[0], 1)) << "the drive menu has no start folder";
+    EXPECT_EQ((3LL | (4LL << 16)), requests[0].lParam);
+    EXPECT_EQ(L"z:\\", MenuSession::readText(L"LastMenuItem"));
+}
+
 TEST_F(MainProgram, MissingSettingsKeyOpensNormallyWithExitCode1) {
     BoxWatcher boxes;
     RegKey(HKEY_CURRENT_USER, L"Software\\Morrick", KEY_ALL_ACCESS).deleteSubKey(L"Parvane");
