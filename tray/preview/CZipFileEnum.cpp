@@ -94,15 +94,34 @@ bool CZipFileEnum::findEndRecords(IByteSource& source, std::uint64_t fileSize) {
         m_commentIndex = m_data.addCopy(end + zip::kEndSize, commentLength);
     }
     const std::uint32_t dirOffset = le32(end + zip::end::kDirOffset);
-    if (dirOffset != zip::kNotSet32) {
-        m_entryCount = le16(end + zip::end::kTotalEntries);
-        m_dirOffset = dirOffset;
-        m_dirSize = le32(end + zip::end::kDirSize);
-        return true;
-    }
-
-    m_zip64 = true;
     const std::uint64_t endPos = windowStart + *match;
+    if (dirOffset == zip::kNotSet32) {
+        m_zip64 = true;
+        return readZip64End(source, fileSize, endPos);
+    }
+    m_entryCount = le16(end + zip::end::kTotalEntries);
+    m_dirOffset = dirOffset;
+    m_dirSize = le32(end + zip::end::kDirSize);
+    // Writers keep the offset here whenever it fits and saturate only the count or the size: an
+    // archive of more than 65,535 entries would otherwise list 65,535 of them. The ZIP64 record is
+    // then taken when there is one; when there is none the 32-bit values stand.
+    if (m_entryCount == 0xFFFF || m_dirSize == zip::kNotSet32) {
+        const std::wstring before = errorText();
+        const std::uint32_t count = m_entryCount;
+        const std::uint64_t size = m_dirSize;
+        if (readZip64End(source, fileSize, endPos)) {
+            m_zip64 = true;
+        } else {
+            setError(before);
+            m_entryCount = count;
+            m_dirOffset = dirOffset;
+            m_dirSize = size;
+        }
+    }
+    return true;
+}
+
+bool CZipFileEnum::readZip64End(IByteSource& source, std::uint64_t fileSize, std::uint64_t endPos) {
     std::uint8_t loc[zip::kZip64LocatorSize];
     if (!seek(source, static_cast<std::int64_t>(endPos) - static_cast<std::int64_t>(zip::kZip64LocatorSize),
               "Z64EndOfCentralDirLoc") ||
@@ -121,11 +140,8 @@ bool CZipFileEnum::findEndRecords(IByteSource& source, std::uint64_t fileSize) {
         setError(L"Z64EndOfCentralDir 署名を見つけられません");
         return false;
     }
-    m_entryCount = static_cast<std::uint32_t>(le64(end64 + zip::end64::kTotalEntries));
-    m_dirOffset = le64(end64 + zip::end64::kDirOffset);
-    m_dirSize = le64(end64 + zip::end64::kDirSize);
-
     const std::uint64_t recordSize = le64(end64 + zip::end64::kRecordSize);
+    std::vector<std::uint8_t> extensible;
     if (recordSize > zip::kZip64EndFixedAfterSize) {
         const std::uint64_t length = recordSize - zip::kZip64EndFixedAfterSize;
         // The size comes from the file: it must fit in what follows the record before it is allocated.
@@ -134,11 +150,15 @@ bool CZipFileEnum::findEndRecords(IByteSource& source, std::uint64_t fileSize) {
             setError(L"Z64ExtendData サイズ不正");
             return false;
         }
-        std::vector<std::uint8_t> data(static_cast<std::size_t>(length));
-        if (!readExact(source, data.data(), data.size(), "Z64ExtendData"))
+        extensible.resize(static_cast<std::size_t>(length));
+        if (!readExact(source, extensible.data(), extensible.size(), "Z64ExtendData"))
             return false;
-        m_extensibleIndex = m_data.add(std::move(data));
     }
+    m_entryCount = static_cast<std::uint32_t>(le64(end64 + zip::end64::kTotalEntries));
+    m_dirOffset = le64(end64 + zip::end64::kDirOffset);
+    m_dirSize = le64(end64 + zip::end64::kDirSize);
+    if (recordSize > zip::kZip64EndFixedAfterSize)
+        m_extensibleIndex = m_data.add(std::move(extensible));
     return true;
 }
 

@@ -54,6 +54,8 @@ private:
 
     void readDirectory();
     bool findEndRecords(IByteSource& source, std::uint64_t fileSize);
+    // The ZIP64 locator before the end record at `endPos`, and the record it points to.
+    bool readZip64End(IByteSource& source, std::uint64_t fileSize, std::uint64_t endPos);
     bool readCentralDirectory(IByteSource& source, std::uint64_t fileSize);
     void readLocalHeaders(IByteSource& source, std::uint64_t fileSize);
     LocalOutcome readLocalHeader(IByteSource& source, const ZipEntryRecord& record, std::size_t position);

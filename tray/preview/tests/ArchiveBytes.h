@@ -71,6 +71,7 @@ struct ZipSpec {
     std::optional<std::uint64_t> dirSize;
     std::optional<std::uint64_t> dirOffset;
     bool zip64 = false;                         // ZIP64 end record and locator, 32-bit offset 0xFFFFFFFF
+    bool zip64KeepsOffset = false;              // ... but the true offset in the 32-bit end record
     std::string zip64Extensible;
     std::optional<std::uint64_t> zip64RecordSize;
     bool badLocatorSignature = false;
@@ -163,7 +164,7 @@ inline Bytes buildZip(const ZipSpec& spec) {
     put16(out, static_cast<std::uint32_t>(spec.zip64 ? 0xFFFF : count));
     put16(out, static_cast<std::uint32_t>(spec.zip64 ? 0xFFFF : count));
     put32(out, spec.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(dirSize));
-    put32(out, spec.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(dirAt));
+    put32(out, spec.zip64 && !spec.zip64KeepsOffset ? 0xFFFFFFFF : static_cast<std::uint32_t>(dirAt));
     put16(out, spec.commentLength.value_or(static_cast<std::uint16_t>(spec.comment.size())));
     putText(out, spec.comment);
     return out;

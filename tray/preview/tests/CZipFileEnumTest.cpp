@@ -118,6 +118,29 @@ TEST_F(ZipTest, Zip64EndRecordGivesCountOffsetAndExtensibleData) {
     EXPECT_EQ(std::string(ext.begin(), ext.end()), "EXT");
 }
 
+TEST_F(ZipTest, SaturatedCountWithATrueOffsetStillTakesTheZip64Record) {
+    ZipSpec spec;
+    spec.entries = {entry("c"), entry("b"), entry("a")};
+    spec.zip64 = true;
+    spec.zip64KeepsOffset = true;
+    auto zip = read(spec);
+    ASSERT_EQ(zip->errorText(), L"");
+    EXPECT_TRUE(zip->zip64());
+    EXPECT_EQ(zip->entryCount(), 3u);
+    EXPECT_THAT(zip->names(), ElementsAre(L"a", L"b", L"c"));
+}
+
+TEST_F(ZipTest, SaturatedCountWithoutZip64RecordKeepsThe32BitValues) {
+    ZipSpec spec;
+    spec.entries = {entry("a")};
+    spec.entryCount = 0xFFFF;
+    auto zip = read(spec);
+    EXPECT_FALSE(zip->zip64());
+    EXPECT_EQ(zip->entryCount(), 0xFFFFu);
+    // No ZIP64 complaint: the walk goes on past the one entry and runs out of file.
+    EXPECT_EQ(zip->errorText(), L"Read Error = 38 at CentralDir");
+}
+
 TEST_F(ZipTest, Zip64SignaturesAreChecked) {
     ZipSpec spec;
     spec.entries = {entry("a")};
