@@ -64,14 +64,7 @@ std::optional<int> FTray::trackFolderMenu(const FFolderList& list, int listNumbe
     resetHighlight();
     int chosen = 0;
     {
-        MenuInputHooks hooks(
-            [this] {
-                m_keyboard = true;
-                const bool acted = actOnHighlightedEntry() == 0;
-                m_keyboard = false;
-                return acted;
-            },
-            [this] { return actOnHighlightedEntry() == 0; });
+        MenuInputHooks hooks(m_window, kMenuEntryInput);
         chosen = static_cast<int>(
             TrackPopupMenuEx(menu.get(), TPM_RETURNCMD, cursor.x, cursor.y, m_window, nullptr));
     }

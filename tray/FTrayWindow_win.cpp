@@ -4,6 +4,7 @@
 #include "common/ErrorBox_win.h"
 #include "common/TrayReceiver_win.h"
 #include "tray/Foreground_win.h"
+#include "tray/MenuInputHooks_win.h"
 #include "tray/TrayMenuRules.h"
 
 namespace pvn {
@@ -37,6 +38,9 @@ LRESULT FTray::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case kRunSelfRequests:
         runSelfRequests();
+        return 0;
+    case kMenuEntryInput:
+        onMenuEntryInput();
         return 0;
     case WM_CLOSE:
         PostQuitMessage(0);
@@ -205,6 +209,21 @@ LRESULT FTray::onDrawItem(const DRAWITEMSTRUCT& item) {
     const std::wstring& text = list->text(index);
     TextOutW(item.hDC, x, y, text.c_str(), static_cast<int>(text.size()));
     return 1;
+}
+
+void FTray::onMenuEntryInput() {
+    switch (MenuInputHooks::takePending()) {
+    case MenuInputHooks::Input::Tab:
+        m_keyboard = true;
+        actOnHighlightedEntry();
+        m_keyboard = false;
+        break;
+    case MenuInputHooks::Input::RightButton:
+        actOnHighlightedEntry();
+        break;
+    case MenuInputHooks::Input::None:
+        break;
+    }
 }
 
 LRESULT FTray::onMenuChar(WPARAM wParam) {

@@ -66,6 +66,7 @@ private:
     LRESULT onMeasureItem(MEASUREITEMSTRUCT& item);
     LRESULT onDrawItem(const DRAWITEMSTRUCT& item);
     LRESULT onMenuChar(WPARAM wParam);
+    void onMenuEntryInput();
     LRESULT onHotKey(WPARAM id);
 
     bool createWindow();
@@ -128,7 +129,9 @@ private:
     static FTray* s_instance;
 };
 
-// The tray window's private message: "run what postToSelf queued".
+// The tray window's private messages: "run what postToSelf queued", and "act on the Tab or right
+// button the menu hooks took". Each only wakes the tray; what to do is kept inside the process.
 inline constexpr UINT kRunSelfRequests = WM_APP + 1;
+inline constexpr UINT kMenuEntryInput = WM_APP + 2;
 
 } // namespace pvn

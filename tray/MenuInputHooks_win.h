@@ -2,29 +2,35 @@
 // Tab and the right button on an entry of the recent and favourites menus.
 //
 // Windows reports both to the menu's owner (WM_MENUCHAR with 9, WM_MENURBUTTONUP); some systems
-// that run Windows programs send neither during TrackPopupMenuEx. These hooks see the keys and
-// buttons inside the menu loop on every system and take the message away from the menu once they
-// acted on it, so the owner's own handlers never see the same key or click a second time.
+// that run Windows programs send neither during TrackPopupMenuEx. These hooks see the key and the
+// button inside the menu loop on every system and take the message away from the menu, so the
+// owner's own handlers never see the same key or click a second time. The action itself runs
+// later, when the menu loop dispatches the owner's wake-up message: a box shown inside the hook
+// would run its own loop while the menu still holds the button message, and see it again.
 #include <windows.h>
-
-#include <functional>
 
 namespace pvn {
 
 class MenuInputHooks {
 public:
-    // Each returns true when it acted (the menu then never sees the key or the button).
-    MenuInputHooks(std::function<bool()> onTab, std::function<bool()> onRightButtonUp);
+    enum class Input { None, Tab, RightButton };
+
+    // Posts `wakeMessage` to `owner` when a Tab or a right button release is taken.
+    MenuInputHooks(HWND owner, UINT wakeMessage);
     ~MenuInputHooks();
     MenuInputHooks(const MenuInputHooks&) = delete;
     MenuInputHooks& operator=(const MenuInputHooks&) = delete;
 
+    // The input taken since the last call, once; None for a wake-up that no hook posted.
+    static Input takePending();
+
 private:
     static LRESULT CALLBACK messageFilter(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK mouse(int code, WPARAM wParam, LPARAM lParam);
+    void take(Input input);
 
-    std::function<bool()> m_onTab;
-    std::function<bool()> m_onRightButtonUp;
+    HWND m_owner;
+    UINT m_wakeMessage;
     HHOOK m_filterHook = nullptr;
     HHOOK m_mouseHook = nullptr;
     MenuInputHooks* m_outer = nullptr;

@@ -74,5 +74,191 @@ TEST_F(TrayMenusWinTest, RecentMenuOrderFollowsRecentSortType) {
     }
 }
 
+TEST_F(TrayMenusWinTest, ChosenRecentFolderOpensInTheFilerAndTheFileKeepsWhatWasShown) {
+    install.setNumber(L"RecentSortType", 2);
+    install.writeRecent({a, b, a, c});
+    startTray();
+    // Shown newest first: c, a, b.
+    EXPECT_EQ(std::vector<std::wstring>{filerCall(0, b)}, clickAndPress(3, VK_RETURN));
+    EXPECT_EQ((std::vector<std::wstring>{b, a, c, b}), install.readRecent())
+        << "the shown folders once each, oldest first, then the opened one";
+}
+
+TEST_F(TrayMenusWinTest, FavouritesAreLeftOutOfTheRecentMenuWithExcFav) {
+    install.setNumber(L"RecentSortType", 2);
+    install.setNumber(L"ExcFav", 1);
+    install.writeRecent({a, b, c});
+    install.writeFavorites({c});
+    startTray();
+    EXPECT_EQ(std::vector<std::wstring>{filerCall(0, b)}, clickAndPress(1, VK_RETURN));
+    EXPECT_EQ((std::vector<std::wstring>{a, b, b}), install.readRecent()) << "nor kept when the file is rewritten";
+}
+
+TEST_F(TrayMenusWinTest, IconClickMappingWithShiftCtrlAndFavorites) {
+    install.setNumber(L"RecentSortType", 2);
+    install.writeRecent({a, b});
+    install.writeFavorites({c});
+    startTray();
+    EXPECT_EQ(std::vector<std::wstring>{mainCall(b)}, clickAndPress(1, VK_TAB)) << "plain click: recent";
+    EXPECT_EQ(std::vector<std::wstring>{mainCall(c)}, clickAndPress(1, VK_TAB, {VK_SHIFT})) << "Shift: favourites";
+
+    install.clearCalls();
+    keyDown(VK_CONTROL);
+    postIconClick(tray, WM_LBUTTONUP);
+    EXPECT_TRUE(install.waitForCalls(1));
+    keyUp(VK_CONTROL);
+    EXPECT_EQ(std::vector<std::wstring>{filerCall(2, b)}, install.calls())
+        << "Ctrl: the last folder, in the filer Ctrl chooses";
+    EXPECT_EQ((std::vector<std::wstring>{a, b}), install.readRecent()) << "the last folder leaves the list alone";
+
+    install.setNumber(L"Favorites", 1);
+    EXPECT_EQ(1, sendRequest(tray, 9).value_or(0));
+    EXPECT_EQ(std::vector<std::wstring>{mainCall(c)}, clickAndPress(1, VK_TAB)) << "swapped: favourites";
+    EXPECT_EQ(std::vector<std::wstring>{mainCall(b)}, clickAndPress(1, VK_TAB, {VK_SHIFT})) << "swapped: recent";
+}
+
+TEST_F(TrayMenusWinTest, FavouritesSeparatorIsPassedOverAndAChoiceIsRecorded) {
+    install.writeFavorites({a, L"-", c});
+    install.writeRecent({});
+    startTray();
+    EXPECT_EQ(std::vector<std::wstring>{mainCall(c)}, clickAndPress(2, VK_TAB, {VK_SHIFT}))
+        << "the second step down skips the separator";
+    EXPECT_EQ(std::vector<std::wstring>{filerCall(0, a)}, clickAndPress(1, VK_RETURN, {VK_SHIFT}));
+    std::wstring recorded = a;
+    recorded[0] = static_cast<wchar_t>(towlower(recorded[0]));
+    EXPECT_EQ(std::vector<std::wstring>{recorded}, install.readRecent());
+}
+
+TEST_F(TrayMenusWinTest, RightClickOnAFavouriteWhoseFolderIsGoneOpensNothing) {
+    const std::wstring gone = install.makeFolder(L"data\\gone");
+    install.writeFavorites({gone, a});
+    install.writeRecent({});
+    startTray();
+    BoxWatcher boxes;
+    install.clearCalls();
+    keyDown(VK_SHIFT);
+    postIconClick(tray, WM_LBUTTONUP);
+    HWND menu = waitForPopupMenu();
+    keyUp(VK_SHIFT);
+    ASSERT_TRUE(menu);
+    RemoveDirectoryW(gone.c_str());
+    RECT r{};
+    GetWindowRect(menu, &r);
+    const int entryHeight = GetSystemMetrics(SM_CYSMICON) + 3;
+    moveMouse(r.left + 30, r.top + 4 + entryHeight / 2);
+    clickMouse(true);
+    EXPECT_TRUE(boxes.waitFor(1));
+    EXPECT_TRUE(waitForNoPopupMenu()) << "the menu closes";
+    ASSERT_EQ(1u, boxes.texts().size());
+    EXPECT_EQ(L"フォルダがありません", boxes.texts()[0]);
+    Sleep(500);
+    EXPECT_TRUE(install.calls().empty());
+
+    moveMouse(300, 300);
+    install.clearCalls();
+    keyDown(VK_SHIFT);
+    postIconClick(tray, WM_LBUTTONUP);
+    menu = waitForPopupMenu();
+    keyUp(VK_SHIFT);
+    ASSERT_TRUE(menu);
+    GetWindowRect(menu, &r);
+    moveMouse(r.left + 30, r.top + 4 + entryHeight + entryHeight / 2);
+    clickMouse(true);
+    EXPECT_TRUE(install.waitForCalls(1));
+    EXPECT_EQ(std::vector<std::wstring>{mainCall(a)}, install.calls()) << "the entry under the pointer";
+    EXPECT_EQ(1u, boxes.texts().size());
+    EXPECT_TRUE(waitForNoPopupMenu());
+}
+
+TEST_F(TrayMenusWinTest, TabPutsThePointerOnTheEntry) {
+    install.writeFavorites({a, b, c});
+    install.writeRecent({});
+    startTray();
+    keyDown(VK_SHIFT);
+    postIconClick(tray, WM_LBUTTONUP);
+    HWND menu = waitForPopupMenu();
+    keyUp(VK_SHIFT);
+    ASSERT_TRUE(menu);
+    RECT r{};
+    GetWindowRect(menu, &r);
+    tapKey(VK_DOWN, 3);
+    tapKey(VK_TAB);
+    EXPECT_TRUE(install.waitForCalls(1));
+    EXPECT_EQ(std::vector<std::wstring>{mainCall(c)}, install.calls());
+    POINT at{};
+    GetCursorPos(&at);
+    const int entryHeight = GetSystemMetrics(SM_CYSMICON) + 3;
+    const int third = r.top + 2 * entryHeight + entryHeight / 2;
+    EXPECT_NEAR(third, at.y, entryHeight / 2 + 4) << "on the third entry of the menu at " << r.left << "," << r.top;
+    EXPECT_GT(at.x, r.left);
+    EXPECT_LT(at.x, r.right);
+}
+
+TEST_F(TrayMenusWinTest, EmptyListsSayWhyAndShowNoMenu) {
+    install.writeRecent({});
+    install.writeFavorites({});
+    startTray();
+    BoxWatcher boxes;
+    postIconClick(tray, WM_LBUTTONUP);
+    EXPECT_TRUE(boxes.waitFor(1));
+    keyDown(VK_SHIFT);
+    postIconClick(tray, WM_LBUTTONUP);
+    EXPECT_TRUE(boxes.waitFor(2));
+    keyUp(VK_SHIFT);
+    keyDown(VK_CONTROL);
+    postIconClick(tray, WM_LBUTTONUP);
+    EXPECT_TRUE(boxes.waitFor(3));
+    keyUp(VK_CONTROL);
+    EXPECT_EQ((std::vector<std::wstring>{L"メニュー表示用履歴はありません", L"お気に入りフォルダはありません",
+                                         L"履歴はありません"}),
+              boxes.texts());
+    EXPECT_TRUE(install.calls().empty());
+}
+
+TEST_F(TrayMenusWinTest, CommandLineRunsShowTheirMenuAndEnd) {
+    install.setNumber(L"RecentSortType", 2);
+    install.writeRecent({a, b});
+    install.writeFavorites({c});
+    startTray();
+    ChildProcess run;
+    ASSERT_TRUE(run.start(install.folder() + L"\\PVNTray.exe", L"recent"));
+    ASSERT_TRUE(waitForPopupMenu());
+    tapKey(VK_DOWN);
+    tapKey(VK_RETURN);
+    EXPECT_EQ(0u, run.wait().value_or(99));
+    EXPECT_EQ(std::vector<std::wstring>{filerCall(0, b)}, install.calls());
+    EXPECT_EQ(tray, FindWindowW(L"PVNTRAYWINCLASS", L"PVNTray.exe")) << "the resident tray's window stays";
+
+    install.clearCalls();
+    ASSERT_TRUE(run.start(install.folder() + L"\\PVNTray.exe", L"favorites"));
+    ASSERT_TRUE(waitForPopupMenu());
+    tapKey(VK_DOWN);
+    tapKey(VK_TAB);
+    EXPECT_EQ(0u, run.wait().value_or(99));
+    EXPECT_EQ(std::vector<std::wstring>{mainCall(c)}, install.calls());
+
+    install.clearCalls();
+    EXPECT_EQ(0u, runProgram(install.folder() + L"\\PVNTray.exe", L"last").value_or(99));
+    EXPECT_EQ(std::vector<std::wstring>{filerCall(0, b)}, install.calls());
+}
+
+TEST_F(TrayMenusWinTest, LastMenuReopensTheFolderOfTheLastItem) {
+    const std::wstring file = c + L"\\note.txt";
+    CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    struct Case {
+        std::wstring stored;
+        std::vector<std::wstring> calls;
+    };
+    for (const Case& test : {Case{file, {mainCall(c)}}, Case{a, {mainCall(a)}}, Case{L"", {mainCall(L"")}},
+                             Case{a + L"\\missing", {}}}) {
+        install.clearCalls();
+        install.setText(L"LastMenuItem", test.stored);
+        EXPECT_EQ(0u, runProgram(install.folder() + L"\\PVNTray.exe", L"lastmenu").value_or(99));
+        if (!test.calls.empty())
+            install.waitForCalls(1);
+        EXPECT_EQ(test.calls, install.calls()) << test.stored;
+    }
+}
+
 } // namespace
 } // namespace pvn::test
