@@ -1,5 +1,6 @@
 #include "tray/preview/CCabFileEnum.h"
 
+#include "tray/preview/ArchiveNames.h"
 #include "tray/preview/LittleEndian.h"
 #include "tray/preview/SortedNames.h"
 
@@ -62,9 +63,8 @@ void CCabFileEnum::readCabinet() {
         const void* zero = std::memchr(name, 0, available);
         const std::size_t length =
             zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - name) : available;
-        std::string_view bytes(name, length);
-        names.push_back((le16(entry + cab::file::kAttribs) & cab::kAttribUtf8Name) ? env().text.fromUtf8(bytes)
-                                                                                   : env().text.fromAnsi(bytes));
+        names.push_back(decodeArchiveName(env().text, std::string_view(name, length),
+                                          le16(entry + cab::file::kAttribs) & cab::kAttribUtf8Name));
         records.push_back({static_cast<std::uint32_t>(length + 1), le16(entry + cab::file::kFolder)});
         position += static_cast<std::uint32_t>(cab::kFileFixedSize + length + 1);
     }

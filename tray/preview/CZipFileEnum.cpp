@@ -1,12 +1,12 @@
 #include "tray/preview/CZipFileEnum.h"
 
+#include "tray/preview/ArchiveNames.h"
 #include "tray/preview/LittleEndian.h"
 #include "tray/preview/SortedNames.h"
 
 #include <algorithm>
 #include <cstring>
 #include <cwchar>
-#include <numeric>
 
 namespace pvn {
 
@@ -17,14 +17,6 @@ std::uint16_t ZipEntryRecord::flags() const { return field16(zip::central::kFlag
 struct CZipFileEnum::Pending {
     std::wstring name;
     ZipEntryRecord record;
-};
-
-// What the local header pass found for one entry, kept until the pass knows where it stops.
-struct CZipFileEnum::LocalOutcome {
-    ZipEntryRecord record;
-    std::optional<std::vector<std::uint8_t>> extra;
-    bool failed = false;
-    std::wstring error;
 };
 
 namespace {
@@ -162,15 +154,6 @@ bool CZipFileEnum::readZip64End(IByteSource& source, std::uint64_t fileSize, std
     return true;
 }
 
-std::wstring CZipFileEnum::decodeName(const std::vector<std::uint8_t>& bytes, std::uint16_t flags) const {
-    if (bytes.empty())
-        return {};
-    const auto* begin = reinterpret_cast<const char*>(bytes.data());
-    const void* zero = std::memchr(begin, 0, bytes.size());
-    std::string_view s(begin, zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - begin) : bytes.size());
-    return (flags & zip::kFlagUtf8) ? env().text.fromUtf8(s) : env().text.fromAnsi(s);
-}
-
 bool CZipFileEnum::readCentralDirectory(IByteSource& source, std::uint64_t fileSize) {
     if (!seek(source, static_cast<std::int64_t>(m_dirOffset), "CentralDir start"))
         return false;
@@ -181,6 +164,7 @@ bool CZipFileEnum::readCentralDirectory(IByteSource& source, std::uint64_t fileS
     pending.reserve(static_cast<std::size_t>(
         std::min({std::uint64_t{m_entryCount}, m_dirSize / zip::kCentralSize, fileSize / zip::kCentralSize})));
     bool stopped = false;
+    std::vector<std::uint8_t> nameBytes, extra;
     for (std::uint32_t index = 0; index < m_entryCount; ++index) {
         Pending entry;
         ZipEntryRecord& record = entry.record;
@@ -193,25 +177,25 @@ bool CZipFileEnum::readCentralDirectory(IByteSource& source, std::uint64_t fileS
             stopped = true;
             break;
         }
-        std::vector<std::uint8_t> nameBytes(record.field16(zip::central::kNameLength));
+        nameBytes.resize(record.field16(zip::central::kNameLength));
         if (!readExact(source, nameBytes.data(), nameBytes.size(), "FileName")) {
             stopped = true;
             break;
         }
-        entry.name = decodeName(nameBytes, record.flags());
+        entry.name = decodeArchiveName(env().text, {reinterpret_cast<const char*>(nameBytes.data()), nameBytes.size()},
+                                       record.flags() & zip::kFlagUtf8);
         record.compressedSize = record.field32(zip::central::kCompressed);
         record.uncompressedSize = record.field32(zip::central::kUncompressed);
         record.localHeaderOffset = record.field32(zip::central::kLocalOffset);
 
         if (std::size_t extraLength = record.field16(zip::central::kExtraLength)) {
-            std::vector<std::uint8_t> extra(extraLength);
+            extra.resize(extraLength);
             if (!readExact(source, extra.data(), extra.size(), "ExtraField")) {
                 stopped = true;
                 break;
             }
-            record.centralExtra = m_data.add(std::move(extra));
-            std::span<const std::uint8_t> kept = m_data.block(record.centralExtra);
-            if (!parseExtraField(kept.data(), kept.size(), record, true)) {
+            record.centralExtra = m_data.addCopy(extra.data(), extra.size());
+            if (!parseExtraField(extra.data(), extra.size(), record, true)) {
                 stopped = true;
                 break;
             }
@@ -271,97 +255,101 @@ bool CZipFileEnum::readCentralDirectory(IByteSource& source, std::uint64_t fileS
     return !stopped;
 }
 
-CZipFileEnum::LocalOutcome CZipFileEnum::readLocalHeader(IByteSource& source, const ZipEntryRecord& record,
-                                                         std::size_t position) {
-    LocalOutcome out{record, std::nullopt, true, {}};
+bool CZipFileEnum::readLocalHeader(IByteSource& source, ZipEntryRecord& record, std::size_t position,
+                                   std::uint64_t& extraBudget) {
     const std::uint64_t offset = record.localHeaderOffset;
     std::uint8_t local[zip::kLocalSize];
     if (!seek(source, static_cast<std::int64_t>(offset), "LocalHeader") ||
         !readExact(source, local, sizeof local, "LocalHeader"))
-        return out;
+        return false;
     if (le32(local) != zip::kLocalSignature) {
         setError(L"LocalHeader 署名を見つけられません index = " + std::to_wstring(position));
-        return out;
+        return false;
     }
     const std::uint16_t flags = le16(local + zip::local::kFlags);
     const std::uint64_t nameLength = le16(local + zip::local::kNameLength);
     const std::uint64_t extraLength = le16(local + zip::local::kExtraLength);
     if (flags & zip::kFlagDataDescriptor) {
-        const std::uint16_t central = out.record.flags() & ~zip::kFlagDataDescriptor;
-        out.record.header[zip::central::kFlags] = static_cast<std::uint8_t>(central);
-        out.record.header[zip::central::kFlags + 1] = static_cast<std::uint8_t>(central >> 8);
+        const auto central = static_cast<std::uint16_t>(record.flags() & ~zip::kFlagDataDescriptor);
+        record.header[zip::central::kFlags] = static_cast<std::uint8_t>(central);
+        record.header[zip::central::kFlags + 1] = static_cast<std::uint8_t>(central >> 8);
         const std::uint64_t at = offset + zip::kLocalSize + nameLength + extraLength + record.compressedSize;
         std::uint8_t descriptor[20];
         if (!seek(source, static_cast<std::int64_t>(at), "DataDescriptor") ||
             !readExact(source, descriptor, 4, "DataDescriptor"))
-            return out;
+            return false;
         // The signature is optional: without it the descriptor starts where the signature would.
         if (le32(descriptor) != zip::kDescriptorSignature && !seek(source, static_cast<std::int64_t>(at), "DataDescriptor"))
-            return out;
+            return false;
         if (!readExact(source, descriptor, m_zip64 ? 20 : 12, "DataDescriptor64"))
-            return out;
+            return false;
     }
     if (extraLength != 0) {
-        std::vector<std::uint8_t> extra(static_cast<std::size_t>(extraLength));
+        m_localExtra.resize(static_cast<std::size_t>(extraLength));
         if (!seek(source, static_cast<std::int64_t>(offset + zip::kLocalSize + nameLength), "LocalHeader") ||
-            !readExact(source, extra.data(), extra.size(), "ExtraField"))
-            return out;
-        out.extra = std::move(extra);
-        if (!parseExtraField(out.extra->data(), out.extra->size(), out.record, false))
-            return out;
+            !readExact(source, m_localExtra.data(), m_localExtra.size(), "ExtraField"))
+            return false;
+        // Local extra fields of a sound archive lie apart from each other inside the file; entries
+        // that share one could otherwise make a small file keep gigabytes.
+        if (extraLength > extraBudget) {
+            setError(L"ExtraField 領域が他のエントリーと重なっています index = " + std::to_wstring(position));
+            return false;
+        }
+        extraBudget -= extraLength;
+        record.localExtra = m_data.addCopy(m_localExtra.data(), m_localExtra.size());
+        if (!parseExtraField(m_localExtra.data(), m_localExtra.size(), record, false))
+            return false;
     }
-    out.failed = false;
-    return out;
+    return true;
 }
 
 void CZipFileEnum::readLocalHeaders(IByteSource& source, std::uint64_t fileSize) {
     // Entries are taken in sorted order and the pass stops at the first failure. Each entry's outcome
-    // depends on the file alone, so they are read in file order (one sequential sweep through the
-    // buffer) and then applied in sorted order.
+    // depends on the file alone, so they are read in file order (one sweep through the buffer), and
+    // entries after the first failure in sorted order get back what they had before.
     const std::size_t n = m_records.size();
-    std::vector<std::size_t> byOffset(n);
-    std::iota(byOffset.begin(), byOffset.end(), std::size_t{0});
-    std::stable_sort(byOffset.begin(), byOffset.end(), [this](std::size_t a, std::size_t b) {
-        return m_records[a].localHeaderOffset < m_records[b].localHeaderOffset;
-    });
+    std::vector<std::pair<std::uint64_t, std::size_t>> byOffset(n);
+    for (std::size_t i = 0; i < n; ++i)
+        byOffset[i] = {m_records[i].localHeaderOffset, i};
+    std::sort(byOffset.begin(), byOffset.end());
 
-    // Local extra fields of a sound archive lie apart from each other inside the file; entries that
-    // share one could otherwise make a small file keep gigabytes.
+    struct Before {
+        std::size_t index;
+        std::uint8_t flags[2];
+        std::uint64_t compressed, uncompressed, modified, accessed, created;
+    };
+    std::vector<Before> before;
+    before.reserve(n);
     std::uint64_t extraBudget = fileSize;
     std::size_t firstFailure = n;
-    std::vector<LocalOutcome> outcomes(n);
-    const std::wstring before = errorText();
-    for (std::size_t i : byOffset) {
+    std::wstring failure;
+    const std::wstring earlier = errorText();
+    for (auto [offset, i] : byOffset) {
         if (i > firstFailure)
             continue;
+        ZipEntryRecord& r = m_records[i];
+        before.push_back({i, {r.header[zip::central::kFlags], r.header[zip::central::kFlags + 1]}, r.compressedSize,
+                          r.uncompressedSize, r.modified, r.accessed, r.created});
         setError({});
-        LocalOutcome outcome = readLocalHeader(source, m_records[i], i);
-        outcome.error = errorText();
-        if (outcome.extra) {
-            if (outcome.extra->size() > extraBudget) {
-                outcome.extra.reset();
-                outcome.failed = true;
-                outcome.error = L"ExtraField 領域が他のエントリーと重なっています index = " + std::to_wstring(i);
-            } else {
-                extraBudget -= outcome.extra->size();
-            }
-        }
-        if (outcome.failed)
-            firstFailure = std::min(firstFailure, i);
-        outcomes[i] = std::move(outcome);
-    }
-    setError(before);
-
-    for (std::size_t i = 0; i < n && i <= firstFailure; ++i) {
-        LocalOutcome& outcome = outcomes[i];
-        m_records[i] = outcome.record;
-        if (outcome.extra)
-            m_records[i].localExtra = m_data.add(std::move(*outcome.extra));
-        if (outcome.failed) {
-            setError(std::move(outcome.error));
-            return;
+        if (!readLocalHeader(source, r, i, extraBudget)) {
+            firstFailure = i;
+            failure = errorText();
         }
     }
+    for (const Before& b : before) {
+        if (b.index <= firstFailure)
+            continue;
+        ZipEntryRecord& r = m_records[b.index];
+        r.header[zip::central::kFlags] = b.flags[0];
+        r.header[zip::central::kFlags + 1] = b.flags[1];
+        r.compressedSize = b.compressed;
+        r.uncompressedSize = b.uncompressed;
+        r.modified = b.modified;
+        r.accessed = b.accessed;
+        r.created = b.created;
+        r.localExtra = -1;
+    }
+    setError(firstFailure < n ? failure : earlier);
 }
 
 bool CZipFileEnum::parseExtraField(const std::uint8_t* bytes, std::size_t length, ZipEntryRecord& record,

@@ -50,7 +50,6 @@ public:
 
 private:
     struct Pending;
-    struct LocalOutcome;
 
     void readDirectory();
     bool findEndRecords(IByteSource& source, std::uint64_t fileSize);
@@ -58,8 +57,10 @@ private:
     bool readZip64End(IByteSource& source, std::uint64_t fileSize, std::uint64_t endPos);
     bool readCentralDirectory(IByteSource& source, std::uint64_t fileSize);
     void readLocalHeaders(IByteSource& source, std::uint64_t fileSize);
-    LocalOutcome readLocalHeader(IByteSource& source, const ZipEntryRecord& record, std::size_t position);
-    std::wstring decodeName(const std::vector<std::uint8_t>& bytes, std::uint16_t flags) const;
+    // Checks one local header and fills `record` from it; `extraBudget` is what local extra fields
+    // may still take from the data store.
+    bool readLocalHeader(IByteSource& source, ZipEntryRecord& record, std::size_t position,
+                         std::uint64_t& extraBudget);
     // Fills the 64-bit sizes, offset and times of `record` from an extra field.
     bool parseExtraField(const std::uint8_t* bytes, std::size_t length, ZipEntryRecord& record, bool central);
 
@@ -73,6 +74,7 @@ private:
     bool m_sorted = false;
     int m_commentIndex = -1;
     int m_extensibleIndex = -1;
+    std::vector<std::uint8_t> m_localExtra; // read buffer of the local header pass
 };
 
 } // namespace pvn
