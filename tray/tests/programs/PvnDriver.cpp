@@ -8,8 +8,13 @@
 //   key VK[+VK...]                     a chord, keys as hexadecimal or decimal virtual-key codes
 //   down VK | up VK | move X Y | click left|right | sleep MS
 //   dialog TITLE [ID]                  print a dialog's controls; press the button ID when given
+//   icon left|right                    click the tray's notification icon (its callback message)
+//   request CODE [LPARAM] [COUNT]      send PVNMESSAGE to the tray COUNT times, print the last answer;
+//                                      code 5 carries a section naming this program's file
 // Prints "fail: <step>" and ends with 1 at the first step that finds nothing to act on. A program of
 // the GUI subsystem has no standard output on Windows: use --out there.
+#include "common/RequestMessage_win.h"
+#include "common/TraySender_win.h"
 #include "common/tests/support/BoxWatcher_win.h"
 #include "tray/tests/support/Driver_win.h"
 
@@ -136,6 +141,29 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                 if (hasNumber())
                     PostMessageW(GetDlgItem(dialog, static_cast<int>(number(next()))), BM_CLICK, 0, 0);
             }
+        } else if (step == L"icon") {
+            HWND tray = FindWindowW(pvn::kTrayWindowClass, L"PVNTray.exe");
+            ok = tray != nullptr;
+            if (ok)
+                PostMessageW(tray, RegisterWindowMessageW(L"PVNNOTIFYICON"), 1,
+                             next() == L"right" ? WM_RBUTTONUP : WM_LBUTTONUP);
+        } else if (step == L"request") {
+            const unsigned code = number(next());
+            const LPARAM lParam = hasNumber() ? static_cast<LPARAM>(number(next())) : 0;
+            const unsigned count = hasNumber() ? number(next()) : 1;
+            HWND tray = FindWindowW(pvn::kTrayWindowClass, L"PVNTray.exe");
+            ok = tray != nullptr;
+            wchar_t own[MAX_PATH] = {};
+            GetModuleFileNameW(nullptr, own, MAX_PATH);
+            const pvn::RequestPayload request =
+                code == pvn::toWParam(pvn::RequestCode::FileOperationItems)
+                    ? pvn::makeFileOperationRequest({own})
+                    : pvn::makeBareRequest(static_cast<pvn::RequestCode>(code), lParam);
+            LRESULT answer = 0;
+            for (unsigned n = 0; ok && n < count; ++n)
+                answer = pvn::TraySender(tray).answer(request);
+            if (ok)
+                print(L"answer: " + std::to_wstring(answer));
         } else {
             ok = false;
         }
