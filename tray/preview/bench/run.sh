@@ -19,9 +19,12 @@ fi
 
 # Optimised and without sanitizers, unlike the test trees.
 p=$src/tray/preview
-g++ -std=c++20 -O2 -DNDEBUG -I"$src" -o "$work/preview_bench" "$p/bench/PreviewBench.cpp" \
-  "$p/ArchivePreview.cpp" "$p/BufferedByteSource.cpp" "$p/CArcFile.cpp" "$p/CCabFileEnum.cpp" \
-  "$p/CDataList.cpp" "$p/CZipFileEnum.cpp" "$p/PosixByteSource.cpp" "$p/SortedNames.cpp" \
-  "$p/WorkFolder.cpp" "$src/common/PosixTextPlatform.cpp"
+sources=
+for f in "$p"/*.cpp; do
+  case $f in *_win.cpp|*/Memory*.cpp) ;; *) sources="$sources $f" ;; esac
+done
+# shellcheck disable=SC2086
+g++ -std=c++20 -O2 -DNDEBUG -I"$src" -o "$work/preview_bench" "$p/bench/PreviewBench.cpp" $sources \
+  "$src/common/PosixTextPlatform.cpp"
 
 python3 "$p/bench/bench.py" "$work" "$p/bench/make_archives.py"
