@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Screenshots of the tray's menus on the tree's virtual display: the recent menu with its icons,
+# the favourites menu with a separator and the tray icon's own menu. Saved under <tree>/screenshots.
+#   tray/bench/screenshots.sh [build tree]        (default build/hT-win64)
+set -euo pipefail
+here=$(cd "$(dirname "$0")/../.." && pwd)
+tree=$(cd "${1:-$here/build/hT-win64}" && pwd)
+bin=$tree/bin
+shots=$tree/screenshots
+mkdir -p "$shots"
+"$here/tools/wine/env" up "$tree/wine"
+eval "$("$here/tools/wine/env" shell "$tree/wine")"
+
+inst=$bin/shotinst
+rm -rf "$inst" && mkdir -p "$inst"
+cp "$bin/PVNTray.exe" "$inst/"
+cp "$bin/PvnRecorder.exe" "$inst/PVNSet.exe"
+cp "$bin/PvnRecorder.exe" "$inst/PVNMain.exe"
+mkdir -p "$inst/Projects/Parvane/source" "$inst/Documents/Letters" "$inst/Pictures" "$inst/Music/Albums"
+winst=$(winepath -w "$inst")
+key='HKCU\Software\Morrick\Parvane'
+wine reg add "$key" /v InstallDir /t REG_SZ /d "$winst" /f >/dev/null 2>&1
+wine reg add "$key" /v FolderIcon /t REG_DWORD /d 1 /f >/dev/null 2>&1
+wine reg add "$key" /v FavFName /t REG_DWORD /d 1 /f >/dev/null 2>&1
+wine reg add "$key" /v RecentSortType /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wine reg add "$key" /v StartType /t REG_DWORD /d 2 /f >/dev/null 2>&1
+
+appdata=$(winepath -u "$(wine cmd /c 'echo %APPDATA%' </dev/null 2>/dev/null | tr -d '\r')")
+mkdir -p "$appdata/Morrick"
+printf '%s\r\n' "$winst\\Music\\Albums" "$winst\\Projects\\Parvane\\source" "c:\\windows" "$winst\\Documents\\Letters" \
+  "\\\\fileserver\\share\\reports" "$winst\\Pictures" >"$appdata/Morrick/PVNRecent.lst"
+printf '%s\r\n' "$winst\\Projects\\Parvane" "$winst\\Documents" "-" "c:\\" "c:\\windows\\system32" \
+  >"$appdata/Morrick/PVNFavorites.lst"
+
+wine "$inst/PVNTray.exe" </dev/null >/dev/null 2>&1 &
+for _ in $(seq 100); do
+  wine "$bin/PvnDriver.exe" request 4 </dev/null 2>/dev/null | grep -q 'answer: 1' && break
+  sleep 0.2
+done
+drive() { wine "$bin/PvnDriver.exe" "$@" </dev/null 2>/dev/null; }
+
+drive move 200 200 icon left menu sleep 300 down 0x28 up 0x28 down 0x28 up 0x28 sleep 300
+import -window root "$shots/recent-menu.png"
+drive cancel
+drive move 200 200 down 0x10 icon left menu up 0x10 sleep 300 down 0x28 up 0x28 sleep 300
+import -window root "$shots/favorites-menu.png"
+drive cancel
+drive move 600 500 icon right menu sleep 300
+import -window root "$shots/tray-menu.png"
+drive key 0x58 box yes
+sleep 1
+rm -rf "$inst"
+ls -l "$shots"
