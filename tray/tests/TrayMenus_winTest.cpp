@@ -194,6 +194,21 @@ TEST_F(TrayMenusWinTest, TabPutsThePointerOnTheEntry) {
     EXPECT_LT(at.x, r.right);
 }
 
+TEST_F(TrayMenusWinTest, LeftClickDuringALeftClickMenuIsRefused) {
+    install.writeRecent({a});
+    install.writeFavorites({c});
+    startTray();
+    postIconClick(tray, WM_LBUTTONUP);
+    ASSERT_TRUE(waitForPopupMenu());
+    const UINT iconMessage = RegisterWindowMessageW(L"PVNNOTIFYICON");
+    EXPECT_EQ(0, SendMessageW(tray, iconMessage, 1, WM_LBUTTONUP)) << "no second menu";
+    EXPECT_EQ(1, sendRequest(tray, 4).value_or(0)) << "requests are still answered inside the menu";
+    tapKey(VK_ESCAPE);
+    ASSERT_TRUE(waitForNoPopupMenu());
+    install.clearCalls();
+    EXPECT_EQ(std::vector<std::wstring>{mainCall(a)}, clickAndPress(1, VK_TAB)) << "free again after the menu";
+}
+
 TEST_F(TrayMenusWinTest, EmptyListsSayWhyAndShowNoMenu) {
     install.writeRecent({});
     install.writeFavorites({});

@@ -101,6 +101,10 @@ void TrayInstall::removeLists() const {
     DeleteFileW(listPath(kFavoritesListName).c_str());
 }
 
+bool TrayInstall::useRealFolderMenu() const {
+    return CopyFileW((binFolder() + L"PVNMain.exe").c_str(), (m_folder + L"\\PVNMain.exe").c_str(), FALSE) != 0;
+}
+
 bool TrayInstall::start(const std::wstring& args, const std::wstring& program) {
     return m_process.start(program.empty() ? m_folder + L"\\PVNTray.exe" : program, args);
 }

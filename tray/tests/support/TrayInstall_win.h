@@ -31,6 +31,9 @@ public:
     std::vector<std::wstring> readRecent() const;
     void removeLists() const;
 
+    // Replaces the PVNMain.exe stand-in by the real folder menu program; false when it was not built.
+    bool useRealFolderMenu() const;
+
     // Starts <folder>\PVNTray.exe with the arguments (or another copy of it).
     bool start(const std::wstring& args = L"", const std::wstring& program = L"");
     // The resident tray's window, once it has published itself.
