@@ -1,6 +1,7 @@
 // The tray icon's own menu and the hot keys, driven with real input.
 #include "common/Settings_win.h"
 #include "common/Paths_win.h"
+#include "common/SettingsKey.h"
 #include "common/tests/support/BoxWatcher_win.h"
 #include "tray/tests/support/Driver_win.h"
 #include "tray/tests/support/TrayInstall_win.h"
@@ -189,6 +190,25 @@ TEST_F(TrayCommandsWinTest, HotKeysOpenTheirTargetsAndRequestThirteenSwitchesThe
     tapKey(VK_TAB);
     ASSERT_TRUE(install.waitForCalls(1));
     EXPECT_EQ(mainCall(folder), install.calls()[0]);
+    EXPECT_EQ(0u, install.stop().value_or(99));
+}
+
+TEST_F(TrayCommandsWinTest, ValuesOfAnotherTypeLeaveTheTraysOwnValue) {
+    RegKey key(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE);
+    key.writeString(L"HKDrv", L"0x644");
+    key.writeString(L"RecentSortType", L"2");
+    const std::wstring gamma = install.makeFolder(L"data\\Gamma"), alpha = install.makeFolder(L"data\\Alpha");
+    install.writeRecent({alpha, gamma});
+    startTray();
+    pressChord({VK_CONTROL, VK_MENU, 'D'});
+    Sleep(800);
+    EXPECT_TRUE(install.calls().empty()) << "a text is no hot key";
+    postIconClick(tray, WM_LBUTTONUP);
+    ASSERT_TRUE(waitForPopupMenu());
+    tapKey(VK_DOWN);
+    tapKey(VK_TAB);
+    ASSERT_TRUE(install.waitForCalls(1));
+    EXPECT_EQ(mainCall(alpha), install.calls()[0]) << "the path order, not the text's newest-first";
     EXPECT_EQ(0u, install.stop().value_or(99));
 }
 

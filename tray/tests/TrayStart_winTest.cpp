@@ -12,6 +12,8 @@
 
 #include <shellapi.h>
 
+#include <cstring>
+
 namespace pvn::test {
 namespace {
 
@@ -59,6 +61,20 @@ TEST(TrayStartWinTest, UnknownCodesAndTheTraysOwnCodesFromOutsideDoNothing) {
     // A request that needs a section and finds none is carried out by nobody.
     EXPECT_EQ(0, sendRequest(tray, 5).value_or(-1));
     EXPECT_EQ(1, TraySender(tray).answer(makeFileOperationRequest({L"c:\\windows\\win.ini"})));
+    {
+        // Another program's section that holds nothing the codes need.
+        UniqueMapping section(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 6,
+                                                 kRequestSectionName));
+        ASSERT_TRUE(section);
+        UniqueView view(MapViewOfFile(section.get(), FILE_MAP_WRITE, 0, 0, 6));
+        ASSERT_TRUE(view);
+        // An empty first string, and no placement size where code 100 expects one.
+        const unsigned char junk[6] = {0x00, 0x00, 0xFF, 0x7F, 0x01, 0x00};
+        std::memcpy(view.get(), junk, sizeof junk);
+        EXPECT_EQ(0, sendRequest(tray, 3).value_or(-1)) << "no path after the point";
+        EXPECT_EQ(0, sendRequest(tray, 100, 30).value_or(-1)) << "no placement";
+        EXPECT_EQ(0, sendRequest(tray, 5).value_or(-1)) << "no path";
+    }
     EXPECT_EQ(1, sendRequest(tray, 4).value_or(-1)) << "still serving";
     EXPECT_EQ(0u, install.stop().value_or(99));
 }
