@@ -11,8 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     files.add(L"f.zip", std::vector<std::uint8_t>(data, data + size));
     CollectingPreviewUi ui;
     PreviewEnv env{files, textPlatform(), ui};
+    bool failed = false;
     {
         CZipFileEnum zip(env, L"f.zip", true);
+        failed = !zip.errorText().empty();
         std::vector<std::wstring> all;
         zip.listEntries(all);
         if (all.size() != zip.names().size() || zip.names().size() != zip.records().size())
@@ -22,6 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (index >= static_cast<int>(zip.data().count()))
                     std::abort();
     }
+    // The error text, and only it, is shown when the reader goes away.
+    if (ui.messages.size() != (failed ? 1u : 0u))
+        std::abort();
     std::vector<std::wstring> lines;
     archivePreview(env, L"f.zip", 5, lines);
     if (lines.empty() || lines.size() > 6)

@@ -1,6 +1,7 @@
 // The readers' cursors and boxes on a real desktop.
-#include "tray/preview/PreviewUi_win.h"
+#include "tray/preview/PreviewContext_win.h"
 
+#include "tray/preview/CCabFileEnum.h"
 #include "tray/preview/CZipFileEnum.h"
 #include "tray/preview/MemoryByteSource.h"
 
@@ -55,6 +56,15 @@ TEST(PreviewUiWinTest, ErrorTextIsShownInABoxWhenTheReaderGoesAway) {
     BoxAnswerer answer;
     { CZipFileEnum zip(env, L"C:\\bad.zip", true); }
     EXPECT_EQ(answer.text(), L"EndOfCentralDir 署名を見つけられません");
+}
+
+TEST(PreviewUiWinTest, ProgramContextListsARealArchive) {
+    Win32PreviewContext context;
+    std::string p = std::string(PVN_PREVIEW_TEST_DATA) + "/gcab_folders.cab";
+    std::wstring path = L"Z:" + std::wstring(p.begin(), p.end());
+    CCabFileEnum cab(context.env, path, true);
+    EXPECT_EQ(cab.errorText(), L"");
+    EXPECT_EQ(cab.names().size(), 2u);
 }
 
 TEST(PreviewUiWinTest, FailureReportUsesTheCommonFormat) {
