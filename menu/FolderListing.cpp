@@ -51,6 +51,31 @@ void FolderListing::add(std::wstring path, bool folder, std::wstring key) {
     (folder ? m_folders : m_files).push_back({std::move(key), std::move(path)});
 }
 
+namespace {
+
+template <typename Entry>
+std::vector<std::wstring> pathsByCollation(std::vector<Entry>& entries, const FolderListing::CollationKey& collationKey) {
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    keys.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        keys.emplace_back(collationKey(entries[i].key), i);
+    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::wstring> paths;
+    paths.reserve(entries.size());
+    for (const auto& key : keys)
+        paths.push_back(std::move(entries[key.second].path));
+    return paths;
+}
+
+} // namespace
+
+FolderContents FolderListing::sortedByCollation(const CollationKey& collationKey) && {
+    FolderContents out;
+    out.folders = pathsByCollation(m_folders, collationKey);
+    out.files = pathsByCollation(m_files, collationKey);
+    return out;
+}
+
 FolderContents FolderListing::sorted(const ITextPlatform& platform) && {
     auto order = [&platform](const Entry& a, const Entry& b) { return platform.compare(a.key, b.key) < 0; };
     std::stable_sort(m_folders.begin(), m_folders.end(), order);

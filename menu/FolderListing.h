@@ -3,6 +3,7 @@
 // key under the shell's string order, entries with equal keys in enumeration order.
 #include "menu/MenuLayout.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,10 @@ public:
     std::size_t fileCount() const { return m_files.size(); }
     // A stable sort is the binary insertion after all equal keys, without moving n² entries.
     FolderContents sorted(const ITextPlatform& platform) &&;
+    // The same order from collation keys: byte strings whose plain order is the platform's compare.
+    // One key per entry instead of a platform comparison per step of the sort.
+    using CollationKey = std::function<std::string(const std::wstring&)>;
+    FolderContents sortedByCollation(const CollationKey& collationKey) &&;
 
 private:
     struct Entry {

@@ -35,6 +35,16 @@ std::wstring searchPattern(const std::wstring& path) { return joinPath(path, L"*
 
 } // namespace
 
+std::string collationKey(const std::wstring& text) {
+    const LCID locale = GetThreadLocale();
+    const int length = static_cast<int>(text.size());
+    const int bytes = LCMapStringW(locale, LCMAP_SORTKEY, text.c_str(), length, nullptr, 0);
+    std::string key(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
+    if (bytes > 0)
+        LCMapStringW(locale, LCMAP_SORTKEY, text.c_str(), length, reinterpret_cast<LPWSTR>(key.data()), bytes);
+    return key;
+}
+
 std::wstring lowerCase(std::wstring_view text) {
     std::wstring out(text);
     if (!out.empty())
@@ -123,7 +133,7 @@ FolderContents ShellListing::list(const std::wstring& path, bool includeHidden, 
         listing.add(std::move(name), isFolder, std::move(key));
         m_allocator->Free(item);
     }
-    return std::move(listing).sorted(textPlatform());
+    return std::move(listing).sortedByCollation(collationKey);
 }
 
 bool folderAccessible(const std::wstring& path) {

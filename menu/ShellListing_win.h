@@ -33,6 +33,10 @@ bool folderAccessible(const std::wstring& path);
 // At least one entry (besides "." and "..") with the directory attribute.
 bool hasSubFolder(const std::wstring& path);
 
+// The key of lstrcmpW's order (the thread locale's word sort): LCMapStringW's sort key, whose byte
+// order is CompareStringW's.
+std::string collationKey(const std::wstring& text);
+
 // CharLowerBuffW.
 std::wstring lowerCase(std::wstring_view text);
 

@@ -72,6 +72,20 @@ TEST(FolderListing, OrderComesFromThePlatform) {
     EXPECT_EQ((std::vector<std::wstring>{L"c", L"c", L"b", L"a"}), std::move(listing).sorted(ReversedPlatform()).files);
 }
 
+TEST(FolderListing, CollationKeysDecideAndEqualKeysKeepEnumerationOrder) {
+    FolderListing listing;
+    for (const wchar_t* p : {L"b2", L"a1", L"B1", L"a2"})
+        listing.add(p, false, p);
+    // Case-blind keys: a1 and a2 tie with each other only by their digit.
+    auto key = [](const std::wstring& text) {
+        std::string out;
+        for (wchar_t c : text)
+            out += static_cast<char>(c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c);
+        return out.substr(0, 1);
+    };
+    EXPECT_EQ((std::vector<std::wstring>{L"a1", L"a2", L"b2", L"B1"}), std::move(listing).sortedByCollation(key).files);
+}
+
 TEST(FolderListing, LargeListingMatchesBinaryInsertion) {
     // The reference: insertion after every key that compares less or equal, as the lists do it.
     std::vector<std::pair<std::wstring, std::wstring>> input;

@@ -90,6 +90,29 @@ TEST(LstrcmpOrder, ListingKeysFollowTheShellsOrder) {
         << "lower case before upper case of the same letter, no numeric ordering";
 }
 
+TEST(LstrcmpOrder, CollationKeysGiveTheSameOrderAsLstrcmpW) {
+    std::vector<std::wstring> texts{L"b", L"A", L"a", L"B", L"a-b", L"ab", L"a b", L"a_b", L"a.txt", L"a~", L"10",
+                                    L"9", L"Ab", L"aB", L"éa", L"ea", L"日本", L"にほん", L"ニホン", L"ﾆﾎﾝ", L"ｂ",
+                                    L"c:\\x\\a", L"c:\\x\\A.txt", L"c:\\x-y", L"c:\\x y", L"", L"a'b", L"ab'"};
+    // A thousand more from a fixed mix of letters, cases, digits and punctuation.
+    const std::wstring alphabet = L"aAbB0-_ .'zZ漢あア";
+    unsigned seed = 7;
+    for (int i = 0; i < 1000; ++i) {
+        std::wstring t;
+        for (int k = 0; k < 5; ++k) {
+            seed = seed * 1103515245u + 12345u;
+            t += alphabet[(seed >> 16) % alphabet.size()];
+        }
+        texts.push_back(t);
+    }
+    FolderListing byCompare, byKeys;
+    for (const std::wstring& t : texts) {
+        byCompare.add(t, false, t);
+        byKeys.add(t, false, t);
+    }
+    EXPECT_EQ(std::move(byCompare).sorted(textPlatform()).files, std::move(byKeys).sortedByCollation(collationKey).files);
+}
+
 TEST(MenuTooltipLines, FileFolderDriveAndAbout) {
     FixtureFolder f(L"pvntooltip");
     const std::wstring big = f.file(L"big.bin", std::string(1234567, 'x'));
