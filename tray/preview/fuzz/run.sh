@@ -1,5 +1,6 @@
 #!/bin/sh
-# Builds the fuzz preset and runs each preview fuzz target for SECONDS on a copy of its seeds.
+# Builds the fuzz preset and runs each preview fuzz target for SECONDS on a copy of its seeds: the
+# test fixtures and the corpus kept in fuzz/corpus/<target> (minimised from earlier long runs).
 #   run.sh SECONDS [BUILD_DIR]
 # Findings land in BUILD_DIR/preview-fuzz/<target>/ (crash-*, leak-*, oom-*); the exit status is
 # non-zero when any target found one.
@@ -23,6 +24,9 @@ for target in ZipFuzz CabFuzz TextFuzz; do
     CabFuzz) cp "$data"/*.cab "$work/corpus/" ;;
     TextFuzz) for f in "$data"/*.txt; do printf '\012\004' | cat - "$f" >"$work/corpus/$(basename "$f")"; done ;;
   esac
+  if [ -d "$src/tray/preview/fuzz/corpus/$target" ]; then
+    cp "$src/tray/preview/fuzz/corpus/$target"/* "$work/corpus/" 2>/dev/null || true
+  fi
   echo "== $target: $seconds s"
   # Allocations are bounded by the input: anything above 64 MB for inputs this small is a finding.
   if ! (cd "$work" && "$build/bin/preview_$target" -max_total_time="$seconds" -malloc_limit_mb=64 \
