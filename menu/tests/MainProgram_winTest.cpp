@@ -300,6 +300,58 @@ TEST_F(MainProgram, SpaceAsksForAPreviewAndKeepsTheMenuOpen) {
     EXPECT_GE(session.requests(100).size(), 4u) << "every highlight change drops the preview";
 }
 
+TEST_F(MainProgram, FileNumShowsTheCountInsteadOfTooManyFiles) {
+    for (int i = 0; i < 150; ++i)
+        folder.file(L"many" + std::to_wstring(1000 + i) + L".txt");
+    MenuSession::setNumber(L"FileNum", 100);
+    ASSERT_TRUE(session.startTray());
+    ASSERT_TRUE(session.open(folder.path()));
+    auto menus = MenuSession::menuWindows();
+    ASSERT_EQ(1u, menus.size());
+    const RECT r = MenuSession::windowRect(menus[0]);
+    // 開く, sub, the count item, About and two separators instead of 153 items.
+    EXPECT_LT(r.bottom - r.top, 6 * session.itemHeight() + 2 * kSeparatorHeight);
+    // Ctrl+letter on the information item is ignored.
+    session.input(std::wstring(kDown) + L" " + kDown + L" " + kDown + L" key 0x11+0x41 sleep 300 key 0x1B");
+    EXPECT_EQ(0u, session.finish().value_or(99));
+    EXPECT_TRUE(session.requests(10).empty());
+    EXPECT_EQ(sub, MenuSession::readText(L"LastMenuItem"));
+}
+
+TEST_F(MainProgram, FilesTogetherGroupIsFilledWithTheFolderFiles) {
+    MenuSession::setNumber(L"FTogether", 1);
+    ASSERT_TRUE(session.startTray());
+    ASSERT_TRUE(session.open(folder.path()));
+    // 開く, sub, <ファイル> -> opened: tool.exe first and only.
+    session.input(std::wstring(kDown) + L" " + kDown + L" " + kDown + L" key 0x27 sleep 300");
+    EXPECT_EQ(2u, MenuSession::menuWindows().size());
+    session.input(L"key 0x0D");
+    EXPECT_EQ(0u, session.finish().value_or(99));
+    EXPECT_EQ(2u, MenuSession::filerRecord(folder.path()).size()) << "tool.exe ran from the group";
+    EXPECT_EQ(tool, MenuSession::readText(L"LastMenuItem")) << "the group itself is never the last item";
+}
+
+TEST_F(MainProgram, OpenShiftPutsTheCursorOnTheFirstItem) {
+    MenuSession::setNumber(L"OpenShift", 1);
+    ASSERT_TRUE(session.startTray());
+    ASSERT_TRUE(session.open(folder.path()));
+    Sleep(300);
+    auto menus = MenuSession::menuWindows();
+    ASSERT_EQ(1u, menus.size());
+    const RECT r = MenuSession::windowRect(menus[0]);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const int h = session.itemHeight();
+    EXPECT_GT(cursor.x, r.left);
+    EXPECT_GT(cursor.y, r.top);
+    EXPECT_LT(cursor.y, r.top + h + kMenuTopMargin) << "on 開く";
+    session.input(L"key 0x0D");
+    EXPECT_EQ(0u, session.finish().value_or(99));
+    auto record = MenuSession::filerRecord();
+    ASSERT_FALSE(record.empty()) << "Enter chose the item under the cursor";
+    EXPECT_EQ(folder.path(), record[0]);
+}
+
 TEST_F(MainProgram, MovingFarWhileTheButtonIsHeldShowsNoMenu) {
     ASSERT_TRUE(session.startTray());
     session.input(L"move 400 300 down 1");
