@@ -331,6 +331,18 @@ TEST_F(MainProgram, FilesTogetherGroupIsFilledWithTheFolderFiles) {
     EXPECT_EQ(tool, MenuSession::readText(L"LastMenuItem")) << "the group itself is never the last item";
 }
 
+TEST_F(MainProgram, DraggingAnItemOutOfTheMenuClosesIt) {
+    ASSERT_TRUE(session.startTray());
+    ASSERT_TRUE(session.open(folder.path()));
+    const POINT p = session.itemCentre(2, 1); // tool.exe
+    const std::wstring x = std::to_wstring(p.x), y = std::to_wstring(p.y);
+    session.input(L"move " + x + L" " + y + L" sleep 200 down 1 move " + std::to_wstring(p.x + 300) + L" " + y +
+                  L" move " + std::to_wstring(p.x + 320) + L" " + std::to_wstring(p.y + 100) + L" sleep 300 up 1");
+    EXPECT_EQ(0u, session.finish(8000).value_or(99)) << "the menu closes after a drag";
+    EXPECT_TRUE(MenuSession::filerRecord(folder.path()).empty()) << "the press did not choose the file";
+    EXPECT_EQ(tool, MenuSession::readText(L"LastMenuItem"));
+}
+
 TEST_F(MainProgram, OpenShiftPutsTheCursorOnTheFirstItem) {
     MenuSession::setNumber(L"OpenShift", 1);
     ASSERT_TRUE(session.startTray());
