@@ -38,10 +38,18 @@ std::wstring searchPattern(const std::wstring& path) { return joinPath(path, L"*
 std::string collationKey(const std::wstring& text) {
     const LCID locale = GetThreadLocale();
     const int length = static_cast<int>(text.size());
-    const int bytes = LCMapStringW(locale, LCMAP_SORTKEY, text.c_str(), length, nullptr, 0);
-    std::string key(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
-    if (bytes > 0)
-        LCMapStringW(locale, LCMAP_SORTKEY, text.c_str(), length, reinterpret_cast<LPWSTR>(key.data()), bytes);
+    // Most keys fit a small buffer: one call instead of asking for the size first.
+    std::string key(256, '\0');
+    int bytes = LCMapStringW(locale, LCMAP_SORTKEY, text.c_str(), length, reinterpret_cast<LPWSTR>(key.data()),
+                             static_cast<int>(key.size()));
+    if (bytes == 0 && GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
+        bytes = LCMapStringW(locale, LCMAP_SORTKEY, text.c_str(), length, nullptr, 0);
+        key.assign(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
+        if (bytes > 0)
+            bytes = LCMapStringW(locale, LCMAP_SORTKEY, text.c_str(), length, reinterpret_cast<LPWSTR>(key.data()),
+                                 bytes);
+    }
+    key.resize(static_cast<std::size_t>(bytes > 0 ? bytes : 0));
     return key;
 }
 
