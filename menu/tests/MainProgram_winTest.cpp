@@ -343,6 +343,29 @@ TEST_F(MainProgram, DraggingAnItemOutOfTheMenuClosesIt) {
     EXPECT_EQ(tool, MenuSession::readText(L"LastMenuItem"));
 }
 
+TEST_F(MainProgram, BackspaceReturnsToOpen) {
+    ASSERT_TRUE(session.startTray());
+    ASSERT_TRUE(session.open(folder.path()));
+    session.input(std::wstring(kDown) + L" " + kDown + L" " + kDown + L" key 0x08 sleep 200 key 0x0D");
+    EXPECT_EQ(0u, session.finish().value_or(99));
+    auto record = MenuSession::filerRecord();
+    ASSERT_FALSE(record.empty()) << "Enter chose 開く, not tool.exe";
+    EXPECT_EQ(folder.path(), record[0]);
+    EXPECT_TRUE(MenuSession::filerRecord(folder.path()).empty());
+}
+
+TEST_F(MainProgram, ATrayThatWentAwayIsReportedOnTheNextHighlight) {
+    ASSERT_TRUE(session.startTray());
+    ASSERT_TRUE(session.open(folder.path()));
+    session.stopTray();
+    BoxWatcher boxes;
+    session.input(std::wstring(kDown) + L" sleep 500");
+    ASSERT_TRUE(boxes.waitFor(1));
+    EXPECT_EQ(L"PVNTray.exe が常駐していない！", boxes.texts()[0]);
+    session.input(L"sleep 300 key 0x1B key 0x1B");
+    EXPECT_EQ(0u, session.finish().value_or(99));
+}
+
 TEST_F(MainProgram, OpenShiftPutsTheCursorOnTheFirstItem) {
     MenuSession::setNumber(L"OpenShift", 1);
     ASSERT_TRUE(session.startTray());
