@@ -23,7 +23,9 @@ OpenDecision decideOpen(const std::wstring& path, const OpenSettings& settings, 
         const std::wstring root = std::wstring(1, path[0]) + L":\\";
         const std::wstring letter = probes.lowerCase(std::wstring_view(path).substr(0, 1));
         const std::wstring drives = probes.lowerCase(settings.drives);
-        if (!probes.driveExists(root) || drives.find(letter) == std::wstring::npos)
+        // "all" names every drive, also when DrvOther was stored off beside it by hand.
+        const bool listed = drives == L"all" || drives.find(letter) != std::wstring::npos;
+        if (!probes.driveExists(root) || !listed)
             return opened(kReasonOtherDrive);
     }
     if (settings.openKey != 0 && probes.keyHeld(settings.openKey) == settings.openPush)

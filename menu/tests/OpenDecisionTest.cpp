@@ -93,6 +93,16 @@ TEST(OpenDecision, DrivesOutsideTheListOpenNormally) {
     EXPECT_EQ(L"OF 非選択drv", decideOpen(L"D:\\x", s, p.get()).reason) << "a drive that does not exist";
 }
 
+TEST(OpenDecision, AllDrivesIsNoListOfLetters) {
+    Probes p;
+    OpenSettings s = type2();
+    s.otherDrives = false;
+    s.drives = L"ALL";
+    EXPECT_TRUE(decideOpen(L"e:\\x", s, p.get()).showMenu) << "not the letters a and l";
+    p.drive = false;
+    EXPECT_EQ(L"OF 非選択drv", decideOpen(L"e:\\x", s, p.get()).reason);
+}
+
 TEST(OpenDecision, OpenKeyHeldMustDifferFromOpenPush) {
     Probes p;
     OpenSettings s = type2();
