@@ -47,7 +47,7 @@ inline std::string ntfsExtra(std::uint64_t modified, std::uint64_t accessed, std
     return extraBlock(0x000a, {b.begin(), b.end()});
 }
 
-struct ZipEntrySpec {
+struct ZipEntryLayout {
     std::string name;
     std::string data;
     std::uint16_t flags = 0;
@@ -63,8 +63,8 @@ struct ZipEntrySpec {
     bool badCentralSignature = false;
 };
 
-struct ZipSpec {
-    std::vector<ZipEntrySpec> entries;
+struct ZipLayout {
+    std::vector<ZipEntryLayout> entries;
     std::string comment;
     std::optional<std::uint16_t> commentLength; // claimed in the end record
     std::optional<std::uint64_t> entryCount;    // claimed in the end record(s)
@@ -79,11 +79,11 @@ struct ZipSpec {
     std::string prefix; // bytes before the first entry
 };
 
-inline Bytes buildZip(const ZipSpec& spec) {
+inline Bytes buildZip(const ZipLayout& layout) {
     Bytes out;
-    putText(out, spec.prefix);
+    putText(out, layout.prefix);
     std::vector<std::uint64_t> offsets;
-    for (const ZipEntrySpec& e : spec.entries) {
+    for (const ZipEntryLayout& e : layout.entries) {
         offsets.push_back(out.size());
         const std::uint16_t flags = e.flags | (e.descriptor ? 0x0008 : 0);
         put32(out, e.badLocalSignature ? 0x04034b51 : 0x04034b50);
@@ -114,8 +114,8 @@ inline Bytes buildZip(const ZipSpec& spec) {
         }
     }
     const std::uint64_t dirStart = out.size();
-    for (std::size_t i = 0; i < spec.entries.size(); ++i) {
-        const ZipEntrySpec& e = spec.entries[i];
+    for (std::size_t i = 0; i < layout.entries.size(); ++i) {
+        const ZipEntryLayout& e = layout.entries[i];
         put32(out, e.badCentralSignature ? 0x02014b51 : 0x02014b50);
         put16(out, 0x031e);
         put16(out, 20);
@@ -137,13 +137,13 @@ inline Bytes buildZip(const ZipSpec& spec) {
         putText(out, e.centralExtra);
         putText(out, e.comment);
     }
-    const std::uint64_t dirSize = spec.dirSize.value_or(out.size() - dirStart);
-    const std::uint64_t count = spec.entryCount.value_or(spec.entries.size());
-    const std::uint64_t dirAt = spec.dirOffset.value_or(dirStart);
-    if (spec.zip64) {
+    const std::uint64_t dirSize = layout.dirSize.value_or(out.size() - dirStart);
+    const std::uint64_t count = layout.entryCount.value_or(layout.entries.size());
+    const std::uint64_t dirAt = layout.dirOffset.value_or(dirStart);
+    if (layout.zip64) {
         const std::uint64_t end64 = out.size();
-        put32(out, spec.badZip64Signature ? 0x06064b51 : 0x06064b50);
-        put64(out, spec.zip64RecordSize.value_or(44 + spec.zip64Extensible.size()));
+        put32(out, layout.badZip64Signature ? 0x06064b51 : 0x06064b50);
+        put64(out, layout.zip64RecordSize.value_or(44 + layout.zip64Extensible.size()));
         put16(out, 45);
         put16(out, 45);
         put32(out, 0);
@@ -152,8 +152,8 @@ inline Bytes buildZip(const ZipSpec& spec) {
         put64(out, count);
         put64(out, dirSize);
         put64(out, dirAt);
-        putText(out, spec.zip64Extensible);
-        put32(out, spec.badLocatorSignature ? 0x07064b51 : 0x07064b50);
+        putText(out, layout.zip64Extensible);
+        put32(out, layout.badLocatorSignature ? 0x07064b51 : 0x07064b50);
         put32(out, 0);
         put64(out, end64);
         put32(out, 1);
@@ -161,24 +161,24 @@ inline Bytes buildZip(const ZipSpec& spec) {
     put32(out, 0x06054b50);
     put16(out, 0);
     put16(out, 0);
-    put16(out, static_cast<std::uint32_t>(spec.zip64 ? 0xFFFF : count));
-    put16(out, static_cast<std::uint32_t>(spec.zip64 ? 0xFFFF : count));
-    put32(out, spec.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(dirSize));
-    put32(out, spec.zip64 && !spec.zip64KeepsOffset ? 0xFFFFFFFF : static_cast<std::uint32_t>(dirAt));
-    put16(out, spec.commentLength.value_or(static_cast<std::uint16_t>(spec.comment.size())));
-    putText(out, spec.comment);
+    put16(out, static_cast<std::uint32_t>(layout.zip64 ? 0xFFFF : count));
+    put16(out, static_cast<std::uint32_t>(layout.zip64 ? 0xFFFF : count));
+    put32(out, layout.zip64 ? 0xFFFFFFFF : static_cast<std::uint32_t>(dirSize));
+    put32(out, layout.zip64 && !layout.zip64KeepsOffset ? 0xFFFFFFFF : static_cast<std::uint32_t>(dirAt));
+    put16(out, layout.commentLength.value_or(static_cast<std::uint16_t>(layout.comment.size())));
+    putText(out, layout.comment);
     return out;
 }
 
-struct CabFileSpec {
+struct CabFileLayout {
     std::string name; // raw bytes
     std::uint16_t folder = 0;
     std::uint16_t attribs = 0x20;
     bool terminate = true;
 };
 
-struct CabSpec {
-    std::vector<CabFileSpec> files;
+struct CabLayout {
+    std::vector<CabFileLayout> files;
     std::optional<std::uint16_t> fileCount;
     bool reserve = false;
     std::uint8_t folderReserve = 0, dataReserve = 0;
@@ -187,11 +187,11 @@ struct CabSpec {
     std::size_t tail = 8; // bytes after the last CFFILE (a CFDATA header would be there)
 };
 
-inline Bytes buildCab(const CabSpec& spec) {
+inline Bytes buildCab(const CabLayout& layout) {
     Bytes out;
-    const std::size_t headerSize = 36 + (spec.reserve ? 4 : 0);
-    const std::uint32_t coff = spec.coffFiles.value_or(static_cast<std::uint32_t>(headerSize + 8));
-    putText(out, spec.signature);
+    const std::size_t headerSize = 36 + (layout.reserve ? 4 : 0);
+    const std::uint32_t coff = layout.coffFiles.value_or(static_cast<std::uint32_t>(headerSize + 8));
+    putText(out, layout.signature);
     put32(out, 0);
     put32(out, 0); // cbCabinet, patched below
     put32(out, 0);
@@ -200,23 +200,23 @@ inline Bytes buildCab(const CabSpec& spec) {
     out.push_back(3);
     out.push_back(1);
     put16(out, 1);
-    put16(out, spec.fileCount.value_or(static_cast<std::uint16_t>(spec.files.size())));
-    put16(out, spec.reserve ? 0x0004 : 0);
+    put16(out, layout.fileCount.value_or(static_cast<std::uint16_t>(layout.files.size())));
+    put16(out, layout.reserve ? 0x0004 : 0);
     put16(out, 0x1234);
     put16(out, 0);
-    if (spec.reserve) {
+    if (layout.reserve) {
         put16(out, 0);
-        out.push_back(spec.folderReserve);
-        out.push_back(spec.dataReserve);
+        out.push_back(layout.folderReserve);
+        out.push_back(layout.dataReserve);
     }
     // One CFFOLDER.
     put32(out, 0);
     put16(out, 1);
     put16(out, 0);
     // An offset given on purpose may point anywhere; the entries then follow the folder.
-    while (!spec.coffFiles && out.size() < coff)
+    while (!layout.coffFiles && out.size() < coff)
         out.push_back(0);
-    for (const CabFileSpec& f : spec.files) {
+    for (const CabFileLayout& f : layout.files) {
         put32(out, 0);
         put32(out, 0);
         put16(out, f.folder);
@@ -227,7 +227,7 @@ inline Bytes buildCab(const CabSpec& spec) {
         if (f.terminate)
             out.push_back(0);
     }
-    out.insert(out.end(), spec.tail, 0);
+    out.insert(out.end(), layout.tail, 0);
     const auto size = static_cast<std::uint32_t>(out.size());
     for (int i = 0; i < 4; ++i)
         out[8 + i] = static_cast<std::uint8_t>(size >> (8 * i));

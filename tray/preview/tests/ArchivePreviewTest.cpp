@@ -20,22 +20,22 @@ protected:
         return lines;
     }
     void addZip(const std::wstring& path, std::vector<std::string> names) {
-        test::ZipSpec spec;
+        test::ZipLayout layout;
         for (auto& n : names) {
-            test::ZipEntrySpec e;
+            test::ZipEntryLayout e;
             e.name = n;
-            spec.entries.push_back(e);
+            layout.entries.push_back(e);
         }
-        h.files.add(path, test::buildZip(spec));
+        h.files.add(path, test::buildZip(layout));
     }
     void addCab(const std::wstring& path, std::vector<std::string> names) {
-        test::CabSpec spec;
+        test::CabLayout layout;
         for (auto& n : names) {
-            test::CabFileSpec f;
+            test::CabFileLayout f;
             f.name = n;
-            spec.files.push_back(f);
+            layout.files.push_back(f);
         }
-        h.files.add(path, test::buildCab(spec));
+        h.files.add(path, test::buildCab(layout));
     }
     test::PreviewHarness h;
 };
@@ -82,9 +82,9 @@ TEST_F(ArchivePreviewTest, ErrorTextReplacesTheListingAndIsShownOnce) {
     EXPECT_THAT(h.ui.messages, ElementsAre(L"Read Error = 38 at CFHEADER"));
 
     h.ui.messages.clear();
-    test::CabSpec spec;
-    spec.signature = "ABCD";
-    h.files.add(L"other.cab", test::buildCab(spec));
+    test::CabLayout layout;
+    layout.signature = "ABCD";
+    h.files.add(L"other.cab", test::buildCab(layout));
     EXPECT_THAT(run(L"other.cab"), ElementsAre(L"*.cab ファイルではありません"));
     EXPECT_THAT(h.ui.messages, ElementsAre(L"*.cab ファイルではありません"));
 

@@ -10,8 +10,8 @@ namespace pvn {
 namespace {
 
 using test::buildCab;
-using test::CabFileSpec;
-using test::CabSpec;
+using test::CabFileLayout;
+using test::CabLayout;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -19,7 +19,7 @@ const std::wstring kPath = L"C:\\a.cab";
 
 class CabTest : public ::testing::Test {
 protected:
-    std::unique_ptr<CCabFileEnum> read(const CabSpec& spec) { return readBytes(buildCab(spec)); }
+    std::unique_ptr<CCabFileEnum> read(const CabLayout& layout) { return readBytes(buildCab(layout)); }
     std::unique_ptr<CCabFileEnum> readBytes(std::vector<std::uint8_t> bytes) {
         h.files.add(kPath, std::move(bytes));
         return std::make_unique<CCabFileEnum>(h.env, kPath, true);
@@ -32,14 +32,14 @@ protected:
     test::PreviewHarness h;
 };
 
-CabSpec withFiles(std::vector<CabFileSpec> files) {
-    CabSpec spec;
-    spec.files = std::move(files);
-    return spec;
+CabLayout withFiles(std::vector<CabFileLayout> files) {
+    CabLayout layout;
+    layout.files = std::move(files);
+    return layout;
 }
 
-CabFileSpec file(std::string name, std::uint16_t folder = 0) {
-    CabFileSpec f;
+CabFileLayout file(std::string name, std::uint16_t folder = 0) {
+    CabFileLayout f;
     f.name = std::move(name);
     f.folder = folder;
     return f;
@@ -79,51 +79,51 @@ TEST_F(CabTest, EqualNamesAreAllKeptInTheirOrder) {
 }
 
 TEST_F(CabTest, NamesDecodedByTheirUtf8Attribute) {
-    CabFileSpec utf8 = file(test::kUtf8Nihongo + ".txt");
+    CabFileLayout utf8 = file(test::kUtf8Nihongo + ".txt");
     utf8.attribs = 0x80;
-    CabFileSpec sjis = file(test::kSjisNihongo + "\\x");
+    CabFileLayout sjis = file(test::kSjisNihongo + "\\x");
     auto cab = read(withFiles({utf8, sjis}));
     ASSERT_EQ(cab->errorText(), L"");
     EXPECT_THAT(cab->names(), ElementsAre(L"日本語.txt", L"日本語\\x"));
 }
 
 TEST_F(CabTest, NotACabinet) {
-    CabSpec spec;
-    spec.signature = "MSCX";
-    EXPECT_EQ(read(spec)->errorText(), L"*.cab ファイルではありません");
+    CabLayout layout;
+    layout.signature = "MSCX";
+    EXPECT_EQ(read(layout)->errorText(), L"*.cab ファイルではありません");
     EXPECT_EQ(readBytes({'M', 'S', 'C', 'F'})->errorText(), L"Read Error = 38 at CFHEADER");
 }
 
 TEST_F(CabTest, ReserveAreaDecidesThePlainDataBlocksFlag) {
-    CabSpec spec = withFiles({file("a")});
-    spec.reserve = true;
-    auto plain = read(spec);
+    CabLayout layout = withFiles({file("a")});
+    layout.reserve = true;
+    auto plain = read(layout);
     EXPECT_TRUE(plain->plainDataBlocks());
     EXPECT_TRUE(plain->canExtractItem());
-    spec.dataReserve = 8;
-    auto reserved = read(spec);
+    layout.dataReserve = 8;
+    auto reserved = read(layout);
     EXPECT_FALSE(reserved->plainDataBlocks());
     EXPECT_FALSE(reserved->canExtractAll());
     EXPECT_THAT(reserved->names(), ElementsAre(L"a"));
-    spec.dataReserve = 0;
-    spec.folderReserve = 1;
-    EXPECT_FALSE(read(spec)->plainDataBlocks());
+    layout.dataReserve = 0;
+    layout.folderReserve = 1;
+    EXPECT_FALSE(read(layout)->plainDataBlocks());
 }
 
 TEST_F(CabTest, TruncatedReserveIsAShortRead) {
-    CabSpec spec;
-    spec.reserve = true;
-    auto bytes = buildCab(spec);
+    CabLayout layout;
+    layout.reserve = true;
+    auto bytes = buildCab(layout);
     bytes.resize(38);
     EXPECT_EQ(readBytes(bytes)->errorText(), L"Read Error = 38 at CFHEADERRESERVE");
 }
 
 TEST_F(CabTest, NameWithoutZeroIsCutAtTheEndOfWhatWasRead) {
-    CabFileSpec f = file(std::string(300, 'n'));
+    CabFileLayout f = file(std::string(300, 'n'));
     f.terminate = false;
-    CabSpec spec = withFiles({f});
-    spec.tail = 0;
-    auto cab = read(spec);
+    CabLayout layout = withFiles({f});
+    layout.tail = 0;
+    auto cab = read(layout);
     ASSERT_EQ(cab->errorText(), L"");
     ASSERT_EQ(cab->names().size(), 1u);
     EXPECT_EQ(cab->names()[0], std::wstring(260, L'n'));
@@ -131,17 +131,17 @@ TEST_F(CabTest, NameWithoutZeroIsCutAtTheEndOfWhatWasRead) {
 }
 
 TEST_F(CabTest, NameCutByTheEndOfTheFile) {
-    CabFileSpec f = file("short");
+    CabFileLayout f = file("short");
     f.terminate = false;
-    CabSpec spec = withFiles({f});
-    spec.tail = 0;
-    EXPECT_THAT(read(spec)->names(), ElementsAre(L"short"));
+    CabLayout layout = withFiles({f});
+    layout.tail = 0;
+    EXPECT_THAT(read(layout)->names(), ElementsAre(L"short"));
 }
 
 TEST_F(CabTest, FileCountBeyondTheEntriesEndsWithAShortRead) {
-    CabSpec spec = withFiles({file("a"), file("b")});
-    spec.fileCount = 65535;
-    auto cab = read(spec);
+    CabLayout layout = withFiles({file("a"), file("b")});
+    layout.fileCount = 65535;
+    auto cab = read(layout);
     EXPECT_EQ(cab->errorText(), L"Read Error = 38 at CFFILE");
     // Names read before the failure are kept.
     EXPECT_GE(cab->names().size(), 2u);
@@ -149,15 +149,15 @@ TEST_F(CabTest, FileCountBeyondTheEntriesEndsWithAShortRead) {
 }
 
 TEST_F(CabTest, FilesOffsetBeyondTheFile) {
-    CabSpec spec = withFiles({file("a")});
-    spec.coffFiles = 0x7FFFFFFF;
-    EXPECT_EQ(read(spec)->errorText(), L"Read Error = 38 at CFFILE");
+    CabLayout layout = withFiles({file("a")});
+    layout.coffFiles = 0x7FFFFFFF;
+    EXPECT_EQ(read(layout)->errorText(), L"Read Error = 38 at CFFILE");
 }
 
 TEST_F(CabTest, FailuresCarryTheirLabels) {
     h.files.add(kPath, buildCab({})).readError = 30;
     EXPECT_EQ(CCabFileEnum(h.env, kPath, true).errorText(), L"Read Error = 30 at CFHEADER");
-    CabSpec far = withFiles({file("a")});
+    CabLayout far = withFiles({file("a")});
     far.coffFiles = 200000; // outside the buffered window, so the seek reaches the file
     h.files.add(kPath, buildCab(far)).seekError = 87;
     EXPECT_EQ(CCabFileEnum(h.env, kPath, true).errorText(), L"Set Pointer Error code = 87 at CFFILE");

@@ -11,8 +11,8 @@ namespace pvn {
 namespace {
 
 using test::buildZip;
-using test::ZipEntrySpec;
-using test::ZipSpec;
+using test::ZipEntryLayout;
+using test::ZipLayout;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -20,7 +20,7 @@ const std::wstring kPath = L"C:\\a.zip";
 
 class ZipTest : public ::testing::Test {
 protected:
-    std::unique_ptr<CZipFileEnum> read(const ZipSpec& spec) { return readBytes(buildZip(spec)); }
+    std::unique_ptr<CZipFileEnum> read(const ZipLayout& layout) { return readBytes(buildZip(layout)); }
     std::unique_ptr<CZipFileEnum> readBytes(std::vector<std::uint8_t> bytes) {
         h.files.add(kPath, std::move(bytes));
         return std::make_unique<CZipFileEnum>(h.env, kPath, true);
@@ -33,14 +33,14 @@ protected:
     test::PreviewHarness h;
 };
 
-ZipSpec withEntries(std::vector<ZipEntrySpec> entries) {
-    ZipSpec spec;
-    spec.entries = std::move(entries);
-    return spec;
+ZipLayout withEntries(std::vector<ZipEntryLayout> entries) {
+    ZipLayout layout;
+    layout.entries = std::move(entries);
+    return layout;
 }
 
-ZipEntrySpec entry(std::string name, std::string data = "x") {
-    ZipEntrySpec e;
+ZipEntryLayout entry(std::string name, std::string data = "x") {
+    ZipEntryLayout e;
     e.name = std::move(name);
     e.data = std::move(data);
     return e;
@@ -69,23 +69,23 @@ TEST_F(ZipTest, EndRecordAloneInExactly22Bytes) {
 }
 
 TEST_F(ZipTest, ArchiveCommentIsKeptAndMustFit) {
-    ZipSpec spec;
-    spec.entries = {entry("a")};
-    spec.comment = "hello";
-    auto zip = read(spec);
+    ZipLayout layout;
+    layout.entries = {entry("a")};
+    layout.comment = "hello";
+    auto zip = read(layout);
     ASSERT_EQ(zip->errorText(), L"");
     auto block = zip->data().block(zip->archiveComment());
     EXPECT_EQ(std::string(block.begin(), block.end()), "hello");
 
-    spec.commentLength = 6;
-    EXPECT_EQ(read(spec)->errorText(), L"コメント領域不十分");
+    layout.commentLength = 6;
+    EXPECT_EQ(read(layout)->errorText(), L"コメント領域不十分");
 }
 
 TEST_F(ZipTest, LongestCommentPutsTheEndRecordAtTheStartOfTheWindow) {
-    ZipSpec spec;
-    spec.entries = {entry("a")};
-    spec.comment = std::string(65535, 'c');
-    auto zip = read(spec);
+    ZipLayout layout;
+    layout.entries = {entry("a")};
+    layout.comment = std::string(65535, 'c');
+    auto zip = read(layout);
     EXPECT_EQ(zip->errorText(), L"");
     EXPECT_THAT(zip->names(), ElementsAre(L"a"));
 }
@@ -93,83 +93,83 @@ TEST_F(ZipTest, LongestCommentPutsTheEndRecordAtTheStartOfTheWindow) {
 // Structural errors: each case changes a sound archive and names the message it must end with.
 struct ErrorCase {
     const char* what;
-    void (*change)(ZipSpec&);
+    void (*change)(ZipLayout&);
     const wchar_t* error;
 };
 
 const ErrorCase kErrorCases[] = {
-    {"comment longer than what follows", [](ZipSpec& s) { s.comment = "c", s.commentLength = 6; },
+    {"comment longer than what follows", [](ZipLayout& s) { s.comment = "c", s.commentLength = 6; },
      L"コメント領域不十分"},
     {"the last end record is taken: one inside the comment points at a local header",
-     [](ZipSpec& s) {
-         ZipSpec inner;
+     [](ZipLayout& s) {
+         ZipLayout inner;
          inner.entryCount = 3;
          auto fake = buildZip(inner);
          s.comment.assign(fake.begin(), fake.end());
      },
      L"CentralDir 署名を見つけられません index = 0"},
-    {"ZIP64 locator signature", [](ZipSpec& s) { s.zip64 = s.badLocatorSignature = true; },
+    {"ZIP64 locator signature", [](ZipLayout& s) { s.zip64 = s.badLocatorSignature = true; },
      L"Z64EndOfCentralDirLoc 署名を見つけられません"},
-    {"ZIP64 end record signature", [](ZipSpec& s) { s.zip64 = s.badZip64Signature = true; },
+    {"ZIP64 end record signature", [](ZipLayout& s) { s.zip64 = s.badZip64Signature = true; },
      L"Z64EndOfCentralDir 署名を見つけられません"},
     {"ZIP64 extensible data larger than the file, not allocated",
-     [](ZipSpec& s) { s.zip64 = true, s.zip64RecordSize = 0xFFFFFFFFFFFFull; }, L"Z64ExtendData サイズ不正"},
+     [](ZipLayout& s) { s.zip64 = true, s.zip64RecordSize = 0xFFFFFFFFFFFFull; }, L"Z64ExtendData サイズ不正"},
     {"ZIP64 extensible data larger than what follows its record",
-     [](ZipSpec& s) { s.zip64 = true, s.zip64RecordSize = 44 + 200; }, L"Z64ExtendData サイズ不正"},
-    {"count beyond the directory", [](ZipSpec& s) { s.entryCount = 5; }, L"Read Error = 38 at CentralDir"},
-    {"bad central signature", [](ZipSpec& s) { s.entries[1].badCentralSignature = true; },
+     [](ZipLayout& s) { s.zip64 = true, s.zip64RecordSize = 44 + 200; }, L"Z64ExtendData サイズ不正"},
+    {"count beyond the directory", [](ZipLayout& s) { s.entryCount = 5; }, L"Read Error = 38 at CentralDir"},
+    {"bad central signature", [](ZipLayout& s) { s.entries[1].badCentralSignature = true; },
      L"CentralDir 署名を見つけられません index = 1"},
     {"ZIP64 extra shorter than the fields not set",
-     [](ZipSpec& s) {
+     [](ZipLayout& s) {
          s.entries[0].uncompressed32 = s.entries[0].compressed32 = 0xFFFFFFFF;
          s.entries[0].centralExtra = test::zip64Extra({1});
      },
      L"ExtraField サイズデータ(HeaderID:0x0001)不足"},
-    {"offset not set and no ZIP64 extra: looked for there", [](ZipSpec& s) { s.entries[0].offset32 = 0xFFFFFFFF; },
+    {"offset not set and no ZIP64 extra: looked for there", [](ZipLayout& s) { s.entries[0].offset32 = 0xFFFFFFFF; },
      L"Read Error = 38 at LocalHeader"},
     {"NTFS times of the wrong size",
-     [](ZipSpec& s) { s.entries[0].centralExtra = test::extraBlock(0x000a, std::string(28, '\0')); },
+     [](ZipLayout& s) { s.entries[0].centralExtra = test::extraBlock(0x000a, std::string(28, '\0')); },
      L"ExtraField 日時データ(HeaderID:0x000a)不整合"},
     {"extra field ending in a partial header",
-     [](ZipSpec& s) { s.entries[0].centralExtra = test::extraBlock(0x7875, "abc") + "\x01\x02\x03"; },
+     [](ZipLayout& s) { s.entries[0].centralExtra = test::extraBlock(0x7875, "abc") + "\x01\x02\x03"; },
      L"ExtraField ヘッダー不足"},
     {"extra block larger than the field",
-     [](ZipSpec& s) { s.entries[0].centralExtra = test::extraBlock(0x1234, "abcd").substr(0, 6); },
+     [](ZipLayout& s) { s.entries[0].centralExtra = test::extraBlock(0x1234, "abcd").substr(0, 6); },
      L"ExtraField データサイズ(HeaderID:0x1234)不整合"},
     {"bad local signature: its position in sorted order",
-     [](ZipSpec& s) { s.entries[1].badLocalSignature = true; }, L"LocalHeader 署名を見つけられません index = 2"},
+     [](ZipLayout& s) { s.entries[1].badLocalSignature = true; }, L"LocalHeader 署名を見つけられません index = 2"},
     {"data descriptor beyond the file",
-     [](ZipSpec& s) { s.entries[0].descriptor = true, s.entries[0].compressed32 = 0x7FFFFFF0; },
+     [](ZipLayout& s) { s.entries[0].descriptor = true, s.entries[0].compressed32 = 0x7FFFFFF0; },
      L"Read Error = 38 at DataDescriptor"},
     {"duplicate: position among the names inserted before it",
-     [](ZipSpec& s) { s.entries = {entry("c"), entry("c"), entry("a"), entry("b")}; },
+     [](ZipLayout& s) { s.entries = {entry("c"), entry("c"), entry("a"), entry("b")}; },
      L"重複したファイル名 c index1, 2 = 0 1"},
-    {"duplicate after others", [](ZipSpec& s) { s.entries = {entry("a"), entry("d"), entry("b"), entry("d")}; },
+    {"duplicate after others", [](ZipLayout& s) { s.entries = {entry("a"), entry("d"), entry("b"), entry("d")}; },
      L"重複したファイル名 d index1, 2 = 2 3"},
     {"the last duplicate's message stays",
-     [](ZipSpec& s) { s.entries = {entry("p"), entry("p"), entry("q"), entry("q")}; },
+     [](ZipLayout& s) { s.entries = {entry("p"), entry("p"), entry("q"), entry("q")}; },
      L"重複したファイル名 q index1, 2 = 1 3"},
     {"a failure after a duplicate replaces its message",
-     [](ZipSpec& s) { s.entries = {entry("p"), entry("p")}, s.entryCount = 3; }, L"Read Error = 38 at CentralDir"},
+     [](ZipLayout& s) { s.entries = {entry("p"), entry("p")}, s.entryCount = 3; }, L"Read Error = 38 at CentralDir"},
 };
 
 TEST_F(ZipTest, StructuralErrors) {
     for (const ErrorCase& c : kErrorCases) {
         SCOPED_TRACE(c.what);
-        ZipSpec spec = withEntries({entry("m"), entry("z"), entry("a")});
-        c.change(spec);
-        EXPECT_EQ(read(spec)->errorText(), c.error);
+        ZipLayout layout = withEntries({entry("m"), entry("z"), entry("a")});
+        c.change(layout);
+        EXPECT_EQ(read(layout)->errorText(), c.error);
     }
 }
 
 // --- ZIP64 end records ---
 
 TEST_F(ZipTest, Zip64EndRecordGivesCountOffsetAndExtensibleData) {
-    ZipSpec spec;
-    spec.entries = {entry("b"), entry("a")};
-    spec.zip64 = true;
-    spec.zip64Extensible = "EXT";
-    auto zip = read(spec);
+    ZipLayout layout;
+    layout.entries = {entry("b"), entry("a")};
+    layout.zip64 = true;
+    layout.zip64Extensible = "EXT";
+    auto zip = read(layout);
     ASSERT_EQ(zip->errorText(), L"");
     EXPECT_TRUE(zip->zip64());
     EXPECT_EQ(zip->entryCount(), 2u);
@@ -179,11 +179,11 @@ TEST_F(ZipTest, Zip64EndRecordGivesCountOffsetAndExtensibleData) {
 }
 
 TEST_F(ZipTest, SaturatedCountWithATrueOffsetStillTakesTheZip64Record) {
-    ZipSpec spec;
-    spec.entries = {entry("c"), entry("b"), entry("a")};
-    spec.zip64 = true;
-    spec.zip64KeepsOffset = true;
-    auto zip = read(spec);
+    ZipLayout layout;
+    layout.entries = {entry("c"), entry("b"), entry("a")};
+    layout.zip64 = true;
+    layout.zip64KeepsOffset = true;
+    auto zip = read(layout);
     ASSERT_EQ(zip->errorText(), L"");
     EXPECT_TRUE(zip->zip64());
     EXPECT_EQ(zip->entryCount(), 3u);
@@ -191,10 +191,10 @@ TEST_F(ZipTest, SaturatedCountWithATrueOffsetStillTakesTheZip64Record) {
 }
 
 TEST_F(ZipTest, SaturatedCountWithoutZip64RecordKeepsThe32BitValues) {
-    ZipSpec spec;
-    spec.entries = {entry("a")};
-    spec.entryCount = 0xFFFF;
-    auto zip = read(spec);
+    ZipLayout layout;
+    layout.entries = {entry("a")};
+    layout.entryCount = 0xFFFF;
+    auto zip = read(layout);
     EXPECT_FALSE(zip->zip64());
     EXPECT_EQ(zip->entryCount(), 0xFFFFu);
     // No ZIP64 complaint: the walk goes on past the one entry and runs out of file.
@@ -215,12 +215,12 @@ TEST_F(ZipTest, Zip64PointerBeforeTheFileStartFailsItsSeek) {
 }
 
 TEST_F(ZipTest, FourBillionEntriesInATinyFileEndWithTheFailedRead) {
-    ZipSpec spec;
-    spec.entries = {entry("a")};
-    spec.zip64 = true;
-    spec.entryCount = 0xFFFFFFFFull;
-    spec.dirSize = 0xFFFFFFFFFFFFull;
-    auto bytes = buildZip(spec);
+    ZipLayout layout;
+    layout.entries = {entry("a")};
+    layout.zip64 = true;
+    layout.entryCount = 0xFFFFFFFFull;
+    layout.dirSize = 0xFFFFFFFFFFFFull;
+    auto bytes = buildZip(layout);
     ASSERT_LT(bytes.size(), 200u);
     auto zip = readBytes(bytes);
     // The directory walk runs into the ZIP64 end record.
@@ -228,16 +228,16 @@ TEST_F(ZipTest, FourBillionEntriesInATinyFileEndWithTheFailedRead) {
     EXPECT_EQ(zip->entryCount(), 0xFFFFFFFFu);
     EXPECT_THAT(zip->names(), ElementsAre(L"a"));
 
-    spec.dirOffset = bytes.size() - 30;
-    EXPECT_EQ(read(spec)->errorText(), L"Read Error = 38 at CentralDir");
+    layout.dirOffset = bytes.size() - 30;
+    EXPECT_EQ(read(layout)->errorText(), L"Read Error = 38 at CentralDir");
 }
 
 TEST_F(ZipTest, Zip64CountIsTheLow32Bits) {
-    ZipSpec spec;
-    spec.entries = {entry("a")};
-    spec.zip64 = true;
-    spec.entryCount = 0x100000001ull;
-    auto zip = read(spec);
+    ZipLayout layout;
+    layout.entries = {entry("a")};
+    layout.zip64 = true;
+    layout.entryCount = 0x100000001ull;
+    auto zip = read(layout);
     EXPECT_EQ(zip->entryCount(), 1u);
     EXPECT_EQ(zip->errorText(), L"");
 }
@@ -245,9 +245,9 @@ TEST_F(ZipTest, Zip64CountIsTheLow32Bits) {
 // --- central directory ---
 
 TEST_F(ZipTest, NamesAreSortedAndSlashesShownAsBackslashes) {
-    ZipSpec spec;
-    spec.entries = {entry("b.txt"), entry("a/", ""), entry("a/c.txt")};
-    auto zip = read(spec);
+    ZipLayout layout;
+    layout.entries = {entry("b.txt"), entry("a/", ""), entry("a/c.txt")};
+    auto zip = read(layout);
     ASSERT_EQ(zip->errorText(), L"");
     EXPECT_THAT(listed(*zip), ElementsAre(L"a\\", L"a\\c.txt", L"b.txt"));
     EXPECT_THAT(zip->names(), ElementsAre(L"a/", L"a/c.txt", L"b.txt"));
@@ -257,9 +257,9 @@ TEST_F(ZipTest, NamesAreSortedAndSlashesShownAsBackslashes) {
 }
 
 TEST_F(ZipTest, ListingShowsTheBusyCursorAndStopsAtTheLimit) {
-    ZipSpec spec;
-    spec.entries = {entry("c"), entry("b"), entry("a")};
-    auto zip = read(spec);
+    ZipLayout layout;
+    layout.entries = {entry("c"), entry("b"), entry("a")};
+    auto zip = read(layout);
     std::vector<std::wstring> out;
     EXPECT_TRUE(zip->listEntries(out, 2));
     EXPECT_THAT(out, ElementsAre(L"a", L"b"));
@@ -270,35 +270,35 @@ TEST_F(ZipTest, ListingShowsTheBusyCursorAndStopsAtTheLimit) {
 }
 
 TEST_F(ZipTest, NamesAreDecodedByTheirUtf8Flag) {
-    ZipSpec spec;
-    ZipEntrySpec sjis = entry(test::kSjisNihongo + ".txt");
-    ZipEntrySpec utf8 = entry(test::kUtf8Nihongo + "/");
+    ZipLayout layout;
+    ZipEntryLayout sjis = entry(test::kSjisNihongo + ".txt");
+    ZipEntryLayout utf8 = entry(test::kUtf8Nihongo + "/");
     utf8.flags = 0x0800;
-    spec.entries = {sjis, utf8};
-    auto zip = read(spec);
+    layout.entries = {sjis, utf8};
+    auto zip = read(layout);
     ASSERT_EQ(zip->errorText(), L"");
     EXPECT_THAT(zip->names(), ElementsAre(L"日本語.txt", L"日本語/"));
 }
 
 TEST_F(ZipTest, EmptyNamesAreNamesToo) {
-    ZipSpec spec;
-    spec.entries = {entry(""), entry("a"), entry("")};
-    auto zip = read(spec);
+    ZipLayout layout;
+    layout.entries = {entry(""), entry("a"), entry("")};
+    auto zip = read(layout);
     EXPECT_EQ(zip->errorText(), L"重複したファイル名  index1, 2 = 0 2");
     EXPECT_THAT(zip->names(), ElementsAre(L"", L"a"));
 }
 
 TEST_F(ZipTest, NameEndsAtItsFirstZeroByte) {
-    ZipSpec spec;
-    spec.entries = {entry(std::string("ab\0cd", 5))};
-    EXPECT_THAT(read(spec)->names(), ElementsAre(L"ab"));
+    ZipLayout layout;
+    layout.entries = {entry(std::string("ab\0cd", 5))};
+    EXPECT_THAT(read(layout)->names(), ElementsAre(L"ab"));
 }
 
 TEST_F(ZipTest, BadCentralSignatureStopsWithItsIndexAndKeepsEarlierEntries) {
-    ZipSpec spec;
-    spec.entries = {entry("z"), entry("y")};
-    spec.entries[1].badCentralSignature = true;
-    auto zip = read(spec);
+    ZipLayout layout;
+    layout.entries = {entry("z"), entry("y")};
+    layout.entries[1].badCentralSignature = true;
+    auto zip = read(layout);
     EXPECT_EQ(zip->errorText(), L"CentralDir 署名を見つけられません index = 1");
     EXPECT_THAT(zip->names(), ElementsAre(L"z"));
 }
@@ -313,22 +313,22 @@ TEST_F(ZipTest, NameLongerThanWhatFollowsIsAShortRead) {
 // --- duplicates ---
 
 TEST_F(ZipTest, DuplicateNameIsSkippedWithItsPositions) {
-    ZipSpec spec;
-    spec.entries = {entry("x"), entry("y"), entry("x")};
-    auto zip = read(spec);
+    ZipLayout layout;
+    layout.entries = {entry("x"), entry("y"), entry("x")};
+    auto zip = read(layout);
     EXPECT_EQ(zip->errorText(), L"重複したファイル名 x index1, 2 = 0 2");
     EXPECT_THAT(zip->names(), ElementsAre(L"x", L"y"));
     EXPECT_EQ(zip->records()[0].localHeaderOffset, 0u); // the first one stays
 }
 
 TEST_F(ZipTest, DuplicatesStillAddTheirExtraFieldsAndComments) {
-    ZipSpec spec;
-    ZipEntrySpec a = entry("a");
+    ZipLayout layout;
+    ZipEntryLayout a = entry("a");
     a.comment = "one";
-    ZipEntrySpec b = entry("a");
+    ZipEntryLayout b = entry("a");
     b.comment = "two";
-    spec.entries = {a, b};
-    auto zip = read(spec);
+    layout.entries = {a, b};
+    auto zip = read(layout);
     EXPECT_EQ(zip->data().count(), 2u);
     auto first = zip->data().block(zip->records()[0].comment);
     EXPECT_EQ(std::string(first.begin(), first.end()), "one");
@@ -337,13 +337,13 @@ TEST_F(ZipTest, DuplicatesStillAddTheirExtraFieldsAndComments) {
 // --- extra fields ---
 
 TEST_F(ZipTest, Zip64ExtraReplacesTheFieldsThatAreNotSet) {
-    ZipSpec spec;
-    ZipEntrySpec e = entry("big");
+    ZipLayout layout;
+    ZipEntryLayout e = entry("big");
     e.uncompressed32 = 0xFFFFFFFF;
     e.compressed32 = 0xFFFFFFFF;
     e.centralExtra = test::zip64Extra({0x123456789ull, 0x1ull});
-    spec.entries = {e};
-    auto zip = read(spec);
+    layout.entries = {e};
+    auto zip = read(layout);
     ASSERT_EQ(zip->errorText(), L"");
     EXPECT_EQ(zip->records()[0].uncompressedSize, 0x123456789ull);
     EXPECT_EQ(zip->records()[0].compressedSize, 1u);
@@ -351,26 +351,26 @@ TEST_F(ZipTest, Zip64ExtraReplacesTheFieldsThatAreNotSet) {
 }
 
 TEST_F(ZipTest, Zip64ExtraGivesTheLocalHeaderOffset) {
-    ZipSpec spec;
-    ZipEntrySpec first = entry("first");
-    ZipEntrySpec second = entry("second");
+    ZipLayout layout;
+    ZipEntryLayout first = entry("first");
+    ZipEntryLayout second = entry("second");
     second.offset32 = 0xFFFFFFFF;
     second.centralExtra = test::zip64Extra({0}); // wrong offset: the first entry's local header
-    spec.entries = {first, second};
-    auto zip = read(spec);
+    layout.entries = {first, second};
+    auto zip = read(layout);
     ASSERT_EQ(zip->errorText(), L"");
     EXPECT_EQ(zip->records()[1].localHeaderOffset, 0u);
 
-    spec.entries[1].centralExtra = test::zip64Extra({~0ull});
-    EXPECT_EQ(read(spec)->errorText(), L"second\nOffset が定義されていません");
+    layout.entries[1].centralExtra = test::zip64Extra({~0ull});
+    EXPECT_EQ(read(layout)->errorText(), L"second\nOffset が定義されていません");
 }
 
 TEST_F(ZipTest, NtfsTimesAreCopiedAndTheirSizeChecked) {
-    ZipSpec spec;
-    ZipEntrySpec e = entry("t");
+    ZipLayout layout;
+    ZipEntryLayout e = entry("t");
     e.centralExtra = test::extraBlock(0x5455, "\x01\x02\x03\x04\x05") + test::ntfsExtra(11, 22, 33);
-    spec.entries = {e};
-    auto zip = read(spec);
+    layout.entries = {e};
+    auto zip = read(layout);
     ASSERT_EQ(zip->errorText(), L"");
     const ZipEntryRecord& r = zip->records()[0];
     EXPECT_EQ(r.modified, 11u);
@@ -379,16 +379,16 @@ TEST_F(ZipTest, NtfsTimesAreCopiedAndTheirSizeChecked) {
     auto kept = zip->data().block(r.centralExtra);
     EXPECT_EQ(kept.size(), e.centralExtra.size());
 
-    spec.entries[0].centralExtra = test::extraBlock(0x000a, std::string(28, '\0'));
-    EXPECT_EQ(read(spec)->errorText(), L"ExtraField 日時データ(HeaderID:0x000a)不整合");
+    layout.entries[0].centralExtra = test::extraBlock(0x000a, std::string(28, '\0'));
+    EXPECT_EQ(read(layout)->errorText(), L"ExtraField 日時データ(HeaderID:0x000a)不整合");
 }
 
 TEST_F(ZipTest, FileCommentIsKept) {
-    ZipSpec spec;
-    ZipEntrySpec e = entry("c");
+    ZipLayout layout;
+    ZipEntryLayout e = entry("c");
     e.comment = "note";
-    spec.entries = {e};
-    auto zip = read(spec);
+    layout.entries = {e};
+    auto zip = read(layout);
     auto block = zip->data().block(zip->records()[0].comment);
     EXPECT_EQ(std::string(block.begin(), block.end()), "note");
 }
@@ -396,13 +396,13 @@ TEST_F(ZipTest, FileCommentIsKept) {
 // --- local headers ---
 
 TEST_F(ZipTest, LocalPassStopsAtTheFirstFailureInSortedOrder) {
-    ZipSpec spec;
-    ZipEntrySpec b = entry("b");
+    ZipLayout layout;
+    ZipEntryLayout b = entry("b");
     b.badLocalSignature = true;
-    ZipEntrySpec a = entry("a");
+    ZipEntryLayout a = entry("a");
     a.localExtra = test::extraBlock(0x000a, std::string(5, '\0')); // fails its parse
-    spec.entries = {b, a};
-    auto zip = read(spec);
+    layout.entries = {b, a};
+    auto zip = read(layout);
     EXPECT_EQ(zip->errorText(), L"ExtraField 日時データ(HeaderID:0x000a)不整合");
     // "a" kept its local extra field before failing; "b" was never reached.
     EXPECT_GE(zip->records()[0].localExtra, 0);
@@ -410,40 +410,40 @@ TEST_F(ZipTest, LocalPassStopsAtTheFirstFailureInSortedOrder) {
 
 TEST_F(ZipTest, DataDescriptorWithAndWithoutSignature) {
     for (bool signature : {true, false}) {
-        ZipSpec spec;
-        ZipEntrySpec e = entry("d", "payload");
+        ZipLayout layout;
+        ZipEntryLayout e = entry("d", "payload");
         e.descriptor = true;
         e.descriptorSignature = signature;
-        spec.entries = {e};
-        auto zip = read(spec);
+        layout.entries = {e};
+        auto zip = read(layout);
         EXPECT_EQ(zip->errorText(), L"") << signature;
         EXPECT_EQ(zip->records()[0].flags() & 0x0008, 0) << "bit 3 is cleared";
     }
 }
 
 TEST_F(ZipTest, Zip64DescriptorIsTwentyBytes) {
-    ZipSpec spec;
-    ZipEntrySpec e = entry("d", "payload");
+    ZipLayout layout;
+    ZipEntryLayout e = entry("d", "payload");
     e.descriptor = true;
     e.descriptorSignature = false;
     e.descriptor64 = true;
-    spec.entries = {e};
-    spec.zip64 = true;
-    EXPECT_EQ(read(spec)->errorText(), L"");
+    layout.entries = {e};
+    layout.zip64 = true;
+    EXPECT_EQ(read(layout)->errorText(), L"");
 
     // Without the ZIP64 end record, a descriptor counts 12 bytes whatever it holds.
-    spec.zip64 = false;
-    EXPECT_EQ(read(spec)->errorText(), L"");
+    layout.zip64 = false;
+    EXPECT_EQ(read(layout)->errorText(), L"");
 }
 
 TEST_F(ZipTest, LocalExtraIsKeptAndParsed) {
-    ZipSpec spec;
-    ZipEntrySpec e = entry("l", "12345");
+    ZipLayout layout;
+    ZipEntryLayout e = entry("l", "12345");
     e.uncompressed32 = 0xFFFFFFFF;
     e.centralExtra = test::zip64Extra({5});
     e.localExtra = test::zip64Extra({0x500000000ull, 5});
-    spec.entries = {e};
-    auto zip = read(spec);
+    layout.entries = {e};
+    auto zip = read(layout);
     ASSERT_EQ(zip->errorText(), L"");
     const ZipEntryRecord& r = zip->records()[0];
     EXPECT_EQ(r.uncompressedSize, 0x500000000ull);
@@ -453,17 +453,17 @@ TEST_F(ZipTest, LocalExtraIsKeptAndParsed) {
 
 TEST_F(ZipTest, EntriesSharingOneLocalExtraCannotMultiplyIt) {
     // Many central entries point at one local header with a large extra field.
-    ZipSpec spec;
-    ZipEntrySpec base = entry("0", "");
+    ZipLayout layout;
+    ZipEntryLayout base = entry("0", "");
     base.localExtra = test::extraBlock(0x9999, std::string(60000, 'e'));
-    spec.entries = {base};
+    layout.entries = {base};
     for (int i = 1; i < 40; ++i) {
-        ZipEntrySpec e = entry(std::to_string(100 + i), "");
+        ZipEntryLayout e = entry(std::to_string(100 + i), "");
         e.offset32 = 0;
         e.badLocalSignature = false;
-        spec.entries.push_back(e);
+        layout.entries.push_back(e);
     }
-    auto zip = read(spec);
+    auto zip = read(layout);
     EXPECT_THAT(zip->errorText(), ::testing::StartsWith(L"ExtraField 領域が他のエントリーと重なっています"));
     std::size_t kept = 0;
     for (std::size_t i = 0; i < zip->data().count(); ++i)
@@ -508,10 +508,10 @@ TEST_F(ZipTest, DestructionShowsTheErrorTextOnce) {
 }
 
 TEST_F(ZipTest, PrefixedDataDoesNotHideTheEndRecord) {
-    ZipSpec spec;
-    spec.prefix = std::string(70000, 'p');
-    spec.entries = {entry("a")};
-    auto zip = read(spec);
+    ZipLayout layout;
+    layout.prefix = std::string(70000, 'p');
+    layout.entries = {entry("a")};
+    auto zip = read(layout);
     EXPECT_EQ(zip->errorText(), L"");
     EXPECT_EQ(zip->centralDirOffset(), 70000u + 30 + 1 + 1);
 }

@@ -106,13 +106,13 @@ TEST_F(PreviewReadersWinTest, OpenFailuresGiveTheirCodesAndMessages) {
 }
 
 TEST_F(PreviewReadersWinTest, ListingsAreInLstrcmpWOrder) {
-    test::ZipSpec spec;
+    test::ZipLayout layout;
     for (const char* n : {"c.txt", "B.txt", "a.txt", "A.txt", "b-c", "bc", "_x"}) {
-        test::ZipEntrySpec e;
+        test::ZipEntryLayout e;
         e.name = n;
-        spec.entries.push_back(e);
+        layout.entries.push_back(e);
     }
-    std::wstring path = scratch.write(L"order.zip", test::buildZip(spec));
+    std::wstring path = scratch.write(L"order.zip", test::buildZip(layout));
     CZipFileEnum zip(env, path, true);
     ASSERT_EQ(zip.errorText(), L"");
     EXPECT_EQ(zip.names(), sortedByLstrcmpW({L"c.txt", L"B.txt", L"a.txt", L"A.txt", L"b-c", L"bc", L"_x"}));
@@ -121,9 +121,9 @@ TEST_F(PreviewReadersWinTest, ListingsAreInLstrcmpWOrder) {
     EXPECT_LT(pos(L"a.txt"), pos(L"B.txt"));
     EXPECT_LT(pos(L"B.txt"), pos(L"c.txt"));
 
-    test::CabSpec cab;
+    test::CabLayout cab;
     for (const char* n : {"Z\\y", "a\\b", "B"}) {
-        test::CabFileSpec f;
+        test::CabFileLayout f;
         f.name = n;
         cab.files.push_back(f);
     }
@@ -143,8 +143,8 @@ TEST_F(PreviewReadersWinTest, NamesDecodedWithTheSystemCodePageOrUtf8) {
     ASSERT_EQ(cab.errorText(), L"");
     EXPECT_EQ(cab.names(), sortedByLstrcmpW({L"b.txt", L"フォルダ\\名前.txt"}));
 
-    test::CabSpec sjis;
-    test::CabFileSpec f;
+    test::CabLayout sjis;
+    test::CabFileLayout f;
     f.name = "\x83\x74\x83\x40\x83\x43\x83\x8b"; // ファイル in code page 932
     sjis.files.push_back(f);
     CCabFileEnum ansi(env, scratch.write(L"sjis.cab", test::buildCab(sjis)), true);
