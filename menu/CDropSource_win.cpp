@@ -14,7 +14,9 @@ HRESULT STDMETHODCALLTYPE CDropSource::QueryInterface(REFIID iid, void** out) {
     return E_NOINTERFACE;
 }
 
-ULONG STDMETHODCALLTYPE CDropSource::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&m_references)); }
+ULONG STDMETHODCALLTYPE CDropSource::AddRef() {
+    return static_cast<ULONG>(InterlockedIncrement(&m_references));
+}
 
 ULONG STDMETHODCALLTYPE CDropSource::Release() {
     const LONG left = InterlockedDecrement(&m_references);
@@ -31,6 +33,8 @@ HRESULT STDMETHODCALLTYPE CDropSource::QueryContinueDrag(BOOL escapePressed, DWO
     return DRAGDROP_S_DROP;
 }
 
-HRESULT STDMETHODCALLTYPE CDropSource::GiveFeedback(DWORD) { return DRAGDROP_S_USEDEFAULTCURSORS; }
+HRESULT STDMETHODCALLTYPE CDropSource::GiveFeedback(DWORD) {
+    return DRAGDROP_S_USEDEFAULTCURSORS;
+}
 
 } // namespace pvn

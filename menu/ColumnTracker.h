@@ -12,7 +12,8 @@ class ColumnTracker {
 public:
     // monitorHeight: height of the monitor under the cursor (its rectangle, not the work area).
     ColumnTracker(OverflowMode mode, int monitorHeight, int itemHeight, int separatorHeight)
-        : m_mode(mode), m_monitorHeight(monitorHeight), m_itemHeight(itemHeight), m_separatorHeight(separatorHeight) {}
+        : m_mode(mode), m_monitorHeight(monitorHeight), m_itemHeight(itemHeight),
+          m_separatorHeight(separatorHeight) {}
 
     void reset() { m_height = 0; }
     int height() const { return m_height; }

@@ -49,7 +49,8 @@ FMenuTTObj::FMenuTTObj(HINSTANCE instance, const std::wstring& faceName, int poi
         if (m_font)
             m_oldFont = SelectObject(m_dc, m_font.get());
         SIZE size{};
-        if (check(GetTextExtentPoint32W(m_dc, kSample, static_cast<int>(std::size(kSample) - 1), &size), "GTEP32"))
+        if (check(GetTextExtentPoint32W(m_dc, kSample, static_cast<int>(std::size(kSample) - 1), &size),
+                  "GTEP32"))
             m_lineHeight = size.cy;
     }
     dispatchPendingMessages();
@@ -74,7 +75,9 @@ FMenuTTObj::~FMenuTTObj() {
     }
 }
 
-bool FMenuTTObj::FilterMessage(HWND, UINT, WPARAM, LPARAM, LRESULT&) { return true; }
+bool FMenuTTObj::FilterMessage(HWND, UINT, WPARAM, LPARAM, LRESULT&) {
+    return true;
+}
 
 void FMenuTTObj::Hide() {
     if (m_window) {
@@ -98,7 +101,8 @@ void FMenuTTObj::startShowDelay() {
 int FMenuTTObj::textWidth(const std::wstring& text) const {
     const std::wstring_view measured = text.empty() ? std::wstring_view(kSample) : std::wstring_view(text);
     SIZE size{};
-    if (!check(GetTextExtentPoint32W(m_dc, measured.data(), static_cast<int>(measured.size()), &size), "GTEP32"))
+    if (!check(GetTextExtentPoint32W(m_dc, measured.data(), static_cast<int>(measured.size()), &size),
+               "GTEP32"))
         return 0;
     return size.cx;
 }
@@ -143,7 +147,8 @@ void FMenuTTObj::paint(HDC target) const {
     SetTextColor(target, RGB(0, 0, 0));
     SetBkMode(target, TRANSPARENT);
     for (std::size_t i = 0; i < m_lines.size(); ++i)
-        TextOutW(target, 2, static_cast<int>(i) * m_lineHeight, m_lines[i].c_str(), static_cast<int>(m_lines[i].size()));
+        TextOutW(target, 2, static_cast<int>(i) * m_lineHeight, m_lines[i].c_str(),
+                 static_cast<int>(m_lines[i].size()));
 }
 
 LRESULT CALLBACK FMenuTTObj::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

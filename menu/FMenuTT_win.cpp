@@ -62,6 +62,8 @@ std::vector<std::wstring> FMenuTT::linesFor(const std::wstring& path, int code) 
     return {};
 }
 
-void FMenuTT::Build() { showLines(linesFor(m_path, m_code)); }
+void FMenuTT::Build() {
+    showLines(linesFor(m_path, m_code));
+}
 
 } // namespace pvn

@@ -54,12 +54,14 @@ void FolderListing::add(std::wstring path, bool folder, std::wstring key) {
 namespace {
 
 template <typename Entry>
-std::vector<std::wstring> pathsByCollation(std::vector<Entry>& entries, const FolderListing::CollationKey& collationKey) {
+std::vector<std::wstring> pathsByCollation(std::vector<Entry>& entries,
+                                           const FolderListing::CollationKey& collationKey) {
     std::vector<std::pair<std::string, std::size_t>> keys;
     keys.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i)
         keys.emplace_back(collationKey(entries[i].key), i);
-    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::wstring> paths;
     paths.reserve(entries.size());
     for (const auto& key : keys)

@@ -117,14 +117,14 @@ HMENU FolderMenu::insertLayout(const std::vector<LayoutItem>& items, HMENU targe
         const char* label = insertionLabel(item.kind, item.text);
         if (opensSubMenu(item.kind)) {
             HMENU sub = newPopup();
-            appendItem(target, item.path, static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(sub)), item.text,
-                       sub, false, item.columnBreak, label);
+            appendItem(target, item.path, static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(sub)),
+                       item.text, sub, false, item.columnBreak, label);
             if (item.kind == LayoutKind::More && sub)
                 target = sub;
             continue;
         }
-        appendItem(target, item.path, codeOfKind(item.kind), item.text, nullptr, item.kind == LayoutKind::Info,
-                   item.columnBreak, label);
+        appendItem(target, item.path, codeOfKind(item.kind), item.text, nullptr,
+                   item.kind == LayoutKind::Info, item.columnBreak, label);
     }
     return target;
 }
@@ -140,8 +140,9 @@ void FolderMenu::fillFolderMenu(const std::wstring& path, HMENU menu) {
 }
 
 void FolderMenu::fillFiles(const std::wstring& path, HMENU menu) {
-    const FolderContents contents = ShellListing(m_desktop.get(), m_allocator.get())
-                                        .list(path, m_options.includeHidden, sortOrderFromSetting(m_options.order));
+    const FolderContents contents =
+        ShellListing(m_desktop.get(), m_allocator.get())
+            .list(path, m_options.includeHidden, sortOrderFromSetting(m_options.order));
     insertLayout(layoutFiles(contents.files, m_column), menu);
 }
 
@@ -160,7 +161,9 @@ void FolderMenu::fillDriveMenu(HMENU menu) {
     insertLayout(layoutDriveMenu(driveEntries(letters, probe, lowerCase), m_column), menu);
 }
 
-void FolderMenu::appendAbout() { insertLayout(layoutAbout(m_column), m_columnMenu); }
+void FolderMenu::appendAbout() {
+    insertLayout(layoutAbout(m_column), m_columnMenu);
+}
 
 void FolderMenu::onMenuSelect(WPARAM wParam, LPARAM lParam) {
     const UINT flags = HIWORD(wParam);

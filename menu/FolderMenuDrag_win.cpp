@@ -46,7 +46,8 @@ private:
 
 bool parseIn(IShellFolder* folder, const std::wstring& name, ItemList& out) {
     std::wstring text = name;
-    return folder && SUCCEEDED(folder->ParseDisplayName(nullptr, nullptr, text.data(), nullptr, out.put(), nullptr));
+    return folder &&
+           SUCCEEDED(folder->ParseDisplayName(nullptr, nullptr, text.data(), nullptr, out.put(), nullptr));
 }
 
 } // namespace
@@ -60,7 +61,8 @@ void FolderMenu::trackDrag() {
     switch (m_dragState) {
     case 0: {
         const bool pressed = ((now & 1) && !(previous & 1)) || ((now & 2) && !(previous & 2));
-        if (pressed && m_table.contains(m_highlighted) && isRealItem(codeOf(m_highlighted), pathOf(m_highlighted))) {
+        if (pressed && m_table.contains(m_highlighted) &&
+            isRealItem(codeOf(m_highlighted), pathOf(m_highlighted))) {
             m_dragState = 1;
             m_dragIndex = m_highlighted;
             m_dragPoint = cursor;
@@ -99,15 +101,16 @@ void FolderMenu::runDrag(long index) {
             if (path.empty()) {
                 parentFolder = m_desktop;
                 ready = SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, child.put()));
-            } else if (m_desktop && SUCCEEDED(m_desktop->BindToObject(computer.get(), nullptr, IID_IShellFolder,
-                                                                      parentFolder.putVoid()))) {
+            } else if (m_desktop && SUCCEEDED(m_desktop->BindToObject(
+                                        computer.get(), nullptr, IID_IShellFolder, parentFolder.putVoid()))) {
                 ready = parseIn(parentFolder.get(), path, child);
             }
         }
     } else {
         effects = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
         if (parseIn(m_desktop.get(), pvn::parentFolder(path), parentList) &&
-            SUCCEEDED(m_desktop->BindToObject(parentList.get(), nullptr, IID_IShellFolder, parentFolder.putVoid())))
+            SUCCEEDED(
+                m_desktop->BindToObject(parentList.get(), nullptr, IID_IShellFolder, parentFolder.putVoid())))
             ready = parseIn(parentFolder.get(), fileName(path), child);
     }
     ComPtr<IDataObject> data;
@@ -121,7 +124,8 @@ void FolderMenu::runDrag(long index) {
         DWORD effect = DROPEFFECT_NONE;
         const HRESULT result = DoDragDrop(data.get(), source, effects, &effect);
         source->Release();
-        const std::wstring parent = path.empty() || isDriveRoot(path) ? std::wstring() : pvn::parentFolder(path);
+        const std::wstring parent =
+            path.empty() || isDriveRoot(path) ? std::wstring() : pvn::parentFolder(path);
         if (result == DRAGDROP_S_DROP && m_options.fHistory && !parent.empty())
             AppendRecentFolder(parent);
     }

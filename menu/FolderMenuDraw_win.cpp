@@ -1,7 +1,7 @@
 #include "menu/FolderMenu_win.h"
 
-#include "menu/MenuItemCode.h"
 #include "MainResource.h"
+#include "menu/MenuItemCode.h"
 
 #include "common/ErrorBox_win.h"
 #include "common/Paths.h"
@@ -47,7 +47,8 @@ LRESULT FolderMenu::onMeasureItem(MEASUREITEMSTRUCT& item) {
         return FALSE;
     const ItemText& entry = m_itemTexts[item.itemData];
     ScopedGetDC dc(m_window);
-    ScopedSelect font(dc.get(), m_font ? static_cast<HGDIOBJ>(m_font.get()) : GetStockObject(DEFAULT_GUI_FONT));
+    ScopedSelect font(dc.get(),
+                      m_font ? static_cast<HGDIOBJ>(m_font.get()) : GetStockObject(DEFAULT_GUI_FONT));
     SIZE size{};
     // The last character is left out of the measure: the system adds room of its own to
     // owner-drawn items.
@@ -99,8 +100,8 @@ HICON FolderMenu::iconFor(std::size_t index, bool selected, bool& whiteText) con
     } else if (code == kCodeDriveOpen) {
         icon = computerIcon();
     } else if (code == kCodeAbout) {
-        icon = static_cast<HICON>(
-            LoadImageW(m_context.instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, m_iconWidth, m_iconHeight, 0));
+        icon = static_cast<HICON>(LoadImageW(m_context.instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
+                                             m_iconWidth, m_iconHeight, 0));
     } else if (code == kCodeFile || code == kCodeOpen) {
         icon = shellSmallIcon(path, false);
         pathIcon = true;
@@ -128,13 +129,15 @@ LRESULT FolderMenu::onDrawItem(const DRAWITEMSTRUCT& item) {
     bool whiteText = false;
     const std::size_t index = static_cast<std::size_t>(entry.index);
     if (UniqueIcon icon{iconFor(index, selected, whiteText)}) {
-        check(DrawIconEx(item.hDC, r.left + 2, r.top + 1, icon.get(), m_iconWidth, m_iconHeight, 0, nullptr, DI_NORMAL),
+        check(DrawIconEx(item.hDC, r.left + 2, r.top + 1, icon.get(), m_iconWidth, m_iconHeight, 0, nullptr,
+                         DI_NORMAL),
               "DrawIconEx");
         check(DestroyIcon(icon.release()), "DestroyIcon");
     }
     if (whiteText)
         text = kWhite;
-    ScopedSelect font(item.hDC, m_font ? static_cast<HGDIOBJ>(m_font.get()) : GetStockObject(DEFAULT_GUI_FONT));
+    ScopedSelect font(item.hDC,
+                      m_font ? static_cast<HGDIOBJ>(m_font.get()) : GetStockObject(DEFAULT_GUI_FONT));
     SetTextColor(item.hDC, text);
     const int x = hasIconSpace(index) ? r.left + m_iconWidth + 4 : r.left + 2;
     const int length = static_cast<int>(entry.text.size());

@@ -25,7 +25,9 @@ bool isMenuWindow(HWND window) {
     return window && GetClassNameW(window, name, 16) && lstrcmpW(name, kMenuWindowClass) == 0;
 }
 
-ScreenPoint toScreenPoint(POINT p) { return {p.x, p.y}; }
+ScreenPoint toScreenPoint(POINT p) {
+    return {p.x, p.y};
+}
 
 } // namespace
 
@@ -50,7 +52,8 @@ void FolderMenu::runMenu() {
     check(m_filterHook != nullptr, "SetWindowsHookEx");
 
     const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    const BOOL chosen = TrackPopupMenuEx(m_root, TPM_RETURNCMD, m_menuPoint.x, m_menuPoint.y, m_window, nullptr);
+    const BOOL chosen =
+        TrackPopupMenuEx(m_root, TPM_RETURNCMD, m_menuPoint.x, m_menuPoint.y, m_window, nullptr);
     SetErrorMode(oldMode);
     if (m_filterHook)
         UnhookWindowsHookEx(std::exchange(m_filterHook, nullptr));
@@ -82,7 +85,8 @@ void FolderMenu::chooseItem(long index) {
     }
     case kCodeAbout: {
         const std::wstring program = joinPath(m_options.installDir, L"PVNSet.exe");
-        ShellExecuteW(m_window, nullptr, program.c_str(), L"about", m_options.installDir.c_str(), SW_SHOWNORMAL);
+        ShellExecuteW(m_window, nullptr, program.c_str(), L"about", m_options.installDir.c_str(),
+                      SW_SHOWNORMAL);
         break;
     }
     case kCodeOpen:
@@ -117,7 +121,8 @@ void FolderMenu::cursorToFirstItem() {
     if (!menu || !GetWindowRect(menu, &r))
         return;
     const int h = m_itemHeight;
-    if (m_menuPoint.x > r.left && m_menuPoint.x < r.right && m_menuPoint.y > r.top && m_menuPoint.y < r.top + h)
+    if (m_menuPoint.x > r.left && m_menuPoint.x < r.right && m_menuPoint.y > r.top &&
+        m_menuPoint.y < r.top + h)
         return;
     m_menuPoint = {r.left + h / 2, r.top + h / 2};
     SetCursorPos(m_menuPoint.x, m_menuPoint.y);
@@ -151,8 +156,8 @@ bool FolderMenu::contextMenuForHighlighted(bool keyboard) {
         check(GetCursorPos(&point), "GetCursorPos");
     }
     const long index = m_highlighted;
-    const LRESULT answer =
-        sendToTray(makeContextMenuRequest(toScreenPoint(point), path, reinterpret_cast<std::intptr_t>(m_window)));
+    const LRESULT answer = sendToTray(
+        makeContextMenuRequest(toScreenPoint(point), path, reinterpret_cast<std::intptr_t>(m_window)));
     if (answer == 0)
         showMessage(kTrayMissingQuestion, m_window);
     recordAfterTray(index, answer, true);
@@ -296,7 +301,8 @@ LRESULT CALLBACK FolderMenu::mouseHook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK FolderMenu::messageFilterHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == MSGF_MENU && s_current && lParam && s_current->onHookedKey(*reinterpret_cast<const MSG*>(lParam)))
+    if (code == MSGF_MENU && s_current && lParam &&
+        s_current->onHookedKey(*reinterpret_cast<const MSG*>(lParam)))
         return TRUE;
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

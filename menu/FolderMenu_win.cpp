@@ -1,8 +1,8 @@
 #include "menu/FolderMenu_win.h"
 
+#include "MainResource.h"
 #include "menu/MainMessages_win.h"
 #include "menu/MenuItemCode.h"
-#include "MainResource.h"
 
 #include "common/ErrorBox_win.h"
 #include "common/Paths.h"
@@ -40,8 +40,9 @@ FolderMenu::FolderMenu(MainContext& context, const std::wstring& path, const Reg
         m_menuPoint.x -= m_itemHeight / 2;
         m_menuPoint.y -= m_itemHeight / 2;
     }
-    m_column = ColumnTracker(overflowModeFromSetting(m_options.menuOverFlow), m_monitors.monitorHeightAtCursor(),
-                             m_itemHeight, static_cast<int>(m_options.menuSepHeight));
+    m_column =
+        ColumnTracker(overflowModeFromSetting(m_options.menuOverFlow), m_monitors.monitorHeightAtCursor(),
+                      m_itemHeight, static_cast<int>(m_options.menuSepHeight));
     createWindow();
 
     m_root = newPopup();
@@ -78,10 +79,12 @@ FolderMenu::~FolderMenu() {
 void FolderMenu::readOptions(const RegKey& settings) {
     MenuOptions& o = m_options;
     const SettingVariable variables[] = {
-        {L"IncludeHidden", &o.includeHidden}, {L"PosFix", &o.posFix},         {L"OpenShift", &o.openShift},
-        {L"Order", &o.order},                 {L"FolderIcon", &o.folderIcon}, {L"FileNum", &o.fileNum},
-        {L"FileUpside", &o.fileUpside},       {L"FHistory", &o.fHistory},     {L"FTogether", &o.fTogether},
-        {L"MenuOverFlow", &o.menuOverFlow},   {L"ToolTipOn", &o.toolTipOn},   {L"SFolSingle", &o.sFolSingle},
+        {L"IncludeHidden", &o.includeHidden}, {L"PosFix", &o.posFix},
+        {L"OpenShift", &o.openShift},         {L"Order", &o.order},
+        {L"FolderIcon", &o.folderIcon},       {L"FileNum", &o.fileNum},
+        {L"FileUpside", &o.fileUpside},       {L"FHistory", &o.fHistory},
+        {L"FTogether", &o.fTogether},         {L"MenuOverFlow", &o.menuOverFlow},
+        {L"ToolTipOn", &o.toolTipOn},         {L"SFolSingle", &o.sFolSingle},
         {L"MenuSepHeight", &o.menuSepHeight}, {L"InstallDir", &o.installDir},
     };
     readSettingVariables(settings, variables);
@@ -93,7 +96,8 @@ void FolderMenu::createFont() {
     static_assert(sizeof(NONCLIENTMETRICSW) >= kMetricsSize);
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = kMetricsSize;
-    if (!check(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kMetricsSize, &metrics, 0), "SPI_GETNONCLIENTMETRICS"))
+    if (!check(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kMetricsSize, &metrics, 0),
+               "SPI_GETNONCLIENTMETRICS"))
         return;
     m_font.reset(CreateFontIndirectW(&metrics.lfMenuFont));
 }
@@ -108,9 +112,9 @@ void FolderMenu::createWindow() {
     wc.lpszClassName = kWindowClass;
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         reportLastError("RegisterClass");
-    m_window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST, kWindowClass, L"PVNMain.exe",
-                               WS_POPUP, m_startPoint.x - 55, m_startPoint.y - 55, 111, 111, nullptr, nullptr,
-                               m_context.instance, this);
+    m_window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST, kWindowClass,
+                               L"PVNMain.exe", WS_POPUP, m_startPoint.x - 55, m_startPoint.y - 55, 111, 111,
+                               nullptr, nullptr, m_context.instance, this);
     if (!check(m_window != nullptr, "CreateWindowEx"))
         return;
     ShowWindow(m_window, SW_SHOW);

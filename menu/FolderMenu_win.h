@@ -69,8 +69,8 @@ private:
     void appendAbout();
     HMENU insertLayout(const std::vector<LayoutItem>& items, HMENU target);
     HMENU newPopup();
-    bool appendItem(HMENU menu, const std::wstring& path, std::int32_t code, const std::wstring& text, HMENU sub,
-                    bool disabled, bool columnBreak, const char* label);
+    bool appendItem(HMENU menu, const std::wstring& path, std::int32_t code, const std::wstring& text,
+                    HMENU sub, bool disabled, bool columnBreak, const char* label);
     void onMenuSelect(WPARAM wParam, LPARAM lParam);
     FolderMenuRules rules() const;
 

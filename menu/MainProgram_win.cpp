@@ -43,8 +43,10 @@ void readStartSettings(const RegKey& key, MainContext& context) {
     if (std::optional<HWND> tray = readTrayHandle(key))
         context.tray = *tray;
     std::wstring drive;
-    const SettingVariable variables[] = {{L"OrgClose", &context.orgClose}, {L"Drive", &drive},
-                                         {L"Filer0", &context.filer0},     {L"Filer1", &context.filer1},
+    const SettingVariable variables[] = {{L"OrgClose", &context.orgClose},
+                                         {L"Drive", &drive},
+                                         {L"Filer0", &context.filer0},
+                                         {L"Filer1", &context.filer1},
                                          {L"Filer2", &context.filer2}};
     readSettingVariables(key, variables);
     if (drive.size() <= 26)
@@ -55,8 +57,8 @@ OpenSettings readOpenSettings(const RegKey& key, const MainContext& context) {
     OpenSettings s;
     DWORD startType = 0, openKey = 0;
     const SettingVariable variables[] = {{L"StartType", &startType}, {L"OpenBottom", &s.openBottom},
-                                         {L"OpenNet", &s.openNet},     {L"DrvOther", &s.otherDrives},
-                                         {L"OpenKey", &openKey},       {L"OpenPush", &s.openPush}};
+                                         {L"OpenNet", &s.openNet},   {L"DrvOther", &s.otherDrives},
+                                         {L"OpenKey", &openKey},     {L"OpenPush", &s.openPush}};
     readSettingVariables(key, variables);
     s.startType = startType;
     s.openKey = openKey;
@@ -75,7 +77,9 @@ OpenDecision decide(const std::wstring& path, const RegKey& key, const MainConte
         const UINT type = GetDriveTypeW(root.c_str());
         return type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR;
     };
-    probes.keyHeld = [](unsigned virtualKey) { return (GetAsyncKeyState(static_cast<int>(virtualKey)) & 0x8000) != 0; };
+    probes.keyHeld = [](unsigned virtualKey) {
+        return (GetAsyncKeyState(static_cast<int>(virtualKey)) & 0x8000) != 0;
+    };
     probes.lowerCase = [](std::wstring_view text) { return lowerCase(text); };
     return decideOpen(path, settings, probes);
 }
@@ -130,8 +134,8 @@ int runMainProgram(HINSTANCE instance) {
         runFolderMenu(context, path, key);
     } else if (decision.asConfigured) {
         // A folder that could not be opened (it no longer exists) is no history.
-        if (OpenFolderInFiler(path, decision.reason, context.filer0, context.filer1, context.filer2, context.orgClose,
-                              context.explorer))
+        if (OpenFolderInFiler(path, decision.reason, context.filer0, context.filer1, context.filer2,
+                              context.orgClose, context.explorer))
             AppendRecentFolder(path);
     } else {
         OpenFolderInFiler(path, decision.reason, L"", L"", L"", false, nullptr);

@@ -23,11 +23,19 @@ inline constexpr wchar_t kNoAccessText[] = L"アクセス不可";
 inline constexpr wchar_t kFileCountSuffix[] = L"個のファイル";
 inline constexpr wchar_t kNoFilesText[] = L"当該ファイル無";
 
-inline bool isFilesGroupPath(std::wstring_view path) { return path.starts_with(kFilesMarker); }
-inline bool isMorePath(std::wstring_view path) { return path == kMorePath; }
+inline bool isFilesGroupPath(std::wstring_view path) {
+    return path.starts_with(kFilesMarker);
+}
+inline bool isMorePath(std::wstring_view path) {
+    return path == kMorePath;
+}
 // A group or "more" entry: no file-system object behind it.
-inline bool isPseudoPath(std::wstring_view path) { return isFilesGroupPath(path) || isMorePath(path); }
-inline bool isSubMenuCode(std::int32_t code) { return code > 0; }
+inline bool isPseudoPath(std::wstring_view path) {
+    return isFilesGroupPath(path) || isMorePath(path);
+}
+inline bool isSubMenuCode(std::int32_t code) {
+    return code > 0;
+}
 
 // Files, "開く" entries and sub-menus of real folders or drives: what can be opened, previewed,
 // dragged and handed to the tray.

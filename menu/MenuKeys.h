@@ -18,10 +18,10 @@ struct MenuCharItem {
 int firstLetterPosition(const std::vector<MenuCharItem>& items, wchar_t c, long highlighted);
 
 enum class MenuCharAction {
-    CtrlLetter, // request 10
-    Preview,    // space: request 100
+    CtrlLetter,  // request 10
+    Preview,     // space: request 100
     ContextMenu, // Tab: request 3 at the item's centre
-    BackToOpen, // Backspace
+    BackToOpen,  // Backspace
     FirstLetter,
 };
 

@@ -51,7 +51,8 @@ std::wstring menuTextOf(const std::wstring& path) {
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-std::vector<LayoutItem> layoutFolderMenu(const std::wstring& folder, const std::optional<FolderContents>& contents,
+std::vector<LayoutItem> layoutFolderMenu(const std::wstring& folder,
+                                         const std::optional<FolderContents>& contents,
                                          const FolderMenuRules& rules, ColumnTracker& column) {
     column.reset();
     std::vector<LayoutItem> out;

@@ -18,7 +18,7 @@ enum class LayoutKind {
     FilesGroup, // "<ファイル>", lazily filled with the folder's files
     More,       // sub-menu filled at once with the entries that follow
     File,
-    Info,       // disabled: "アクセス不可", the file count, "当該ファイル無"
+    Info, // disabled: "アクセス不可", the file count, "当該ファイル無"
     Separator,
     About,
 };
@@ -39,7 +39,7 @@ struct FolderContents {
 };
 
 struct FolderMenuRules {
-    unsigned fileNum = 0; // 0: no limit
+    unsigned fileNum = 0;       // 0: no limit
     bool filesAbove = false;    // FileUpside
     bool filesTogether = false; // FTogether
 };
@@ -50,7 +50,8 @@ struct DriveEntry {
 };
 
 // The whole level of a folder: "開く", separator, folders and the file part, or "アクセス不可".
-std::vector<LayoutItem> layoutFolderMenu(const std::wstring& folder, const std::optional<FolderContents>& contents,
+std::vector<LayoutItem> layoutFolderMenu(const std::wstring& folder,
+                                         const std::optional<FolderContents>& contents,
                                          const FolderMenuRules& rules, ColumnTracker& column);
 // The files of a folder, or "当該ファイル無" (the lazy fill of a "<ファイル>" group).
 std::vector<LayoutItem> layoutFiles(const std::vector<std::wstring>& files, ColumnTracker& column);

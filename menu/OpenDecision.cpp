@@ -3,10 +3,16 @@
 namespace pvn {
 namespace {
 
-OpenDecision menu() { return {true, {}, false}; }
-OpenDecision opened(const wchar_t* reason) { return {false, reason, true}; }
+OpenDecision menu() {
+    return {true, {}, false};
+}
+OpenDecision opened(const wchar_t* reason) {
+    return {false, reason, true};
+}
 
-bool isNetworkPath(const std::wstring& path) { return path.starts_with(L"\\\\"); }
+bool isNetworkPath(const std::wstring& path) {
+    return path.starts_with(L"\\\\");
+}
 
 } // namespace
 

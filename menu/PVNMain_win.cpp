@@ -1,3 +1,5 @@
 #include "menu/MainProgram_win.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) { return pvn::runMainProgram(instance); }
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
+    return pvn::runMainProgram(instance);
+}

@@ -18,7 +18,8 @@ LocalStamp localStamp(const FILETIME& utc) {
 // Restores the error mode on every way out.
 class CriticalErrorsOff {
 public:
-    explicit CriticalErrorsOff(bool active) : m_active(active), m_old(active ? SetErrorMode(SEM_FAILCRITICALERRORS) : 0) {}
+    explicit CriticalErrorsOff(bool active)
+        : m_active(active), m_old(active ? SetErrorMode(SEM_FAILCRITICALERRORS) : 0) {}
     ~CriticalErrorsOff() {
         if (m_active)
             SetErrorMode(m_old);
@@ -31,7 +32,9 @@ private:
     UINT m_old;
 };
 
-std::wstring searchPattern(const std::wstring& path) { return joinPath(path, L"*"); }
+std::wstring searchPattern(const std::wstring& path) {
+    return joinPath(path, L"*");
+}
 
 } // namespace
 
@@ -40,14 +43,14 @@ std::string collationKey(const std::wstring& text) {
     const int length = static_cast<int>(text.size());
     // Most keys fit a small buffer: one call instead of asking for the size first.
     std::string key(256, '\0');
-    int bytes = LCMapStringW(locale, LCMAP_SORTKEY, text.c_str(), length, reinterpret_cast<LPWSTR>(key.data()),
-                             static_cast<int>(key.size()));
+    int bytes = LCMapStringW(locale, LCMAP_SORTKEY, text.c_str(), length,
+                             reinterpret_cast<LPWSTR>(key.data()), static_cast<int>(key.size()));
     if (bytes == 0 && GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
         bytes = LCMapStringW(locale, LCMAP_SORTKEY, text.c_str(), length, nullptr, 0);
         key.assign(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
         if (bytes > 0)
-            bytes = LCMapStringW(locale, LCMAP_SORTKEY, text.c_str(), length, reinterpret_cast<LPWSTR>(key.data()),
-                                 bytes);
+            bytes = LCMapStringW(locale, LCMAP_SORTKEY, text.c_str(), length,
+                                 reinterpret_cast<LPWSTR>(key.data()), bytes);
     }
     key.resize(static_cast<std::size_t>(bytes > 0 ? bytes : 0));
     return key;
@@ -102,7 +105,8 @@ FolderContents ShellListing::list(const std::wstring& path, bool includeHidden, 
     std::wstring parseable = path;
     ComPtr<IShellFolder> folder;
     bool enumerate = false;
-    if (m_desktop && SUCCEEDED(m_desktop->ParseDisplayName(nullptr, nullptr, parseable.data(), nullptr, &pidl, nullptr))) {
+    if (m_desktop &&
+        SUCCEEDED(m_desktop->ParseDisplayName(nullptr, nullptr, parseable.data(), nullptr, &pidl, nullptr))) {
         if (SUCCEEDED(m_desktop->BindToObject(pidl, nullptr, IID_IShellFolder, folder.putVoid())))
             enumerate = shouldEnumerate(path, pidl);
         m_allocator->Free(pidl);
@@ -130,7 +134,8 @@ FolderContents ShellListing::list(const std::wstring& path, bool includeHidden, 
         LPCITEMIDLIST one[] = {item};
         if (FAILED(folder->GetAttributesOf(1, one, &attributes)))
             attributes = 0;
-        const bool isFolder = (attributes & (SFGAO_FOLDER | SFGAO_FILESYSANCESTOR)) == (SFGAO_FOLDER | SFGAO_FILESYSANCESTOR);
+        const bool isFolder =
+            (attributes & (SFGAO_FOLDER | SFGAO_FILESYSANCESTOR)) == (SFGAO_FOLDER | SFGAO_FILESYSANCESTOR);
         LocalStamp modified;
         if (order == SortOrder::Newest) {
             WIN32_FIND_DATAW data{};

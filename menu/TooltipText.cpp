@@ -11,7 +11,9 @@ void addAttributes(std::vector<std::wstring>& lines, const FileAttributes& attri
         lines.push_back(std::move(line));
 }
 
-std::wstring bytes(std::uint64_t count) { return formatThousands(count) + L" バイト"; }
+std::wstring bytes(std::uint64_t count) {
+    return formatThousands(count) + L" バイト";
+}
 
 } // namespace
 
@@ -45,7 +47,8 @@ std::vector<std::wstring> folderTooltipLines(const std::wstring& created, const 
     return lines;
 }
 
-std::vector<std::wstring> driveTooltipLines(const std::wstring& fileSystem, std::uint64_t total, std::uint64_t free) {
+std::vector<std::wstring> driveTooltipLines(const std::wstring& fileSystem, std::uint64_t total,
+                                            std::uint64_t free) {
     std::vector<std::wstring> lines;
     if (!fileSystem.empty())
         lines.push_back(fileSystem);

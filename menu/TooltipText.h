@@ -19,7 +19,8 @@ std::vector<std::wstring> fileTooltipLines(std::uint64_t size, const std::wstrin
                                            const FileAttributes& attributes);
 std::vector<std::wstring> folderTooltipLines(const std::wstring& created, const FileAttributes& attributes);
 // The file-system name (left out when empty) and the capacity, used and free byte counts.
-std::vector<std::wstring> driveTooltipLines(const std::wstring& fileSystem, std::uint64_t total, std::uint64_t free);
+std::vector<std::wstring> driveTooltipLines(const std::wstring& fileSystem, std::uint64_t total,
+                                            std::uint64_t free);
 std::vector<std::wstring> aboutTooltipLines();
 
 } // namespace pvn

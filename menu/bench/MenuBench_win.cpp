@@ -2,7 +2,8 @@
 // through the shell namespace and nothing else; and the process's memory peak. One measurement a
 // process, so that each peak is its own (list: the sorted listing without
 // the menu; insert: inserting as many owner-drawn items into a bare menu, without any listing):
-//   PvnMenuBench floor|list|insert|menu FOLDER OUTPUT   appends "mode milliseconds entries peak-bytes" to OUTPUT
+//   PvnMenuBench floor|list|insert|menu FOLDER OUTPUT   appends "mode milliseconds entries peak-bytes" to
+//   OUTPUT
 #include "menu/FolderMenu_win.h"
 #include "menu/ShellListing_win.h"
 

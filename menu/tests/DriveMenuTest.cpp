@@ -7,7 +7,9 @@
 namespace pvn {
 namespace {
 
-std::wstring lower(std::wstring_view t) { return asciiLowerCase(t); }
+std::wstring lower(std::wstring_view t) {
+    return asciiLowerCase(t);
+}
 
 TEST(DriveMenu, AllBecomesThePresentLettersAtMost26) {
     EXPECT_EQ(L"cdz", driveLetters(L"all", {L"c:\\", L"d:\\", L"z:\\"}));
@@ -26,8 +28,9 @@ TEST(DriveMenu, RemoteLabelIsShareInServer) {
 }
 
 TEST(DriveMenu, EntriesFollowTheLettersAndSkipMissingDrives) {
-    DriveProbe probe{[](const std::wstring& root) { return root != L"e:\\"; },
-                     [](const std::wstring& root) { return root == L"c:\\" ? std::wstring(L"System") : std::wstring(); }};
+    DriveProbe probe{
+        [](const std::wstring& root) { return root != L"e:\\"; },
+        [](const std::wstring& root) { return root == L"c:\\" ? std::wstring(L"System") : std::wstring(); }};
     auto entries = driveEntries(L"DeC", probe, lower);
     ASSERT_EQ(2u, entries.size());
     EXPECT_EQ(L"d:\\", entries[0].root);

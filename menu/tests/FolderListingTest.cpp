@@ -8,7 +8,9 @@
 namespace pvn {
 namespace {
 
-std::wstring lower(std::wstring_view text) { return asciiLowerCase(text); }
+std::wstring lower(std::wstring_view text) {
+    return asciiLowerCase(text);
+}
 
 TEST(SortKey, NewestFirstCountsEveryFieldDown) {
     EXPECT_EQ(L"7975/09/22 14:30:15.876", newestFirstKey({2024, 3, 9, 10, 30, 45, 123}));
@@ -69,7 +71,8 @@ TEST(FolderListing, OrderComesFromThePlatform) {
     FolderListing listing;
     for (const wchar_t* p : {L"a", L"c", L"b", L"c"})
         listing.add(p, false, p);
-    EXPECT_EQ((std::vector<std::wstring>{L"c", L"c", L"b", L"a"}), std::move(listing).sorted(ReversedPlatform()).files);
+    EXPECT_EQ((std::vector<std::wstring>{L"c", L"c", L"b", L"a"}),
+              std::move(listing).sorted(ReversedPlatform()).files);
 }
 
 TEST(FolderListing, CollationKeysDecideAndEqualKeysKeepEnumerationOrder) {
@@ -83,7 +86,8 @@ TEST(FolderListing, CollationKeysDecideAndEqualKeysKeepEnumerationOrder) {
             out += static_cast<char>(c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c);
         return out.substr(0, 1);
     };
-    EXPECT_EQ((std::vector<std::wstring>{L"a1", L"a2", L"b2", L"B1"}), std::move(listing).sortedByCollation(key).files);
+    EXPECT_EQ((std::vector<std::wstring>{L"a1", L"a2", L"b2", L"B1"}),
+              std::move(listing).sortedByCollation(key).files);
 }
 
 TEST(FolderListing, LargeListingMatchesBinaryInsertion) {

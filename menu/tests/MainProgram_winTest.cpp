@@ -94,8 +94,8 @@ TEST_F(MainProgram, OrgCloseClosesTheExplorerWindowTheUserCameFrom) {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"CabinetWClass";
     RegisterClassW(&wc);
-    HWND explorer = CreateWindowExW(0, L"CabinetWClass", L"pvnmenu", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 600, 200,
-                                    100, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND explorer = CreateWindowExW(0, L"CabinetWClass", L"pvnmenu", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600,
+                                    600, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_TRUE(explorer);
     SetForegroundWindow(explorer);
     ASSERT_TRUE(session.startTray());
@@ -226,7 +226,8 @@ TEST_F(MainProgram, RightClickAsksTheTrayForTheItemsContextMenuAtTheCursor) {
     ASSERT_TRUE(session.startTray());
     ASSERT_TRUE(session.open(folder.path()));
     const POINT p = session.itemCentre(0, 0);
-    session.input(L"click right " + std::to_wstring(p.x) + L" " + std::to_wstring(p.y) + L" sleep 300 key 0x1B");
+    session.input(L"click right " + std::to_wstring(p.x) + L" " + std::to_wstring(p.y) +
+                  L" sleep 300 key 0x1B");
     EXPECT_EQ(0u, session.finish().value_or(99));
     auto requests = session.requests(3);
     ASSERT_EQ(1u, requests.size()) << "exactly once per release";
@@ -242,7 +243,8 @@ TEST_F(MainProgram, TabAsksForTheContextMenuAtTheItemsCentre) {
     ASSERT_TRUE(session.startTray(2));
     ASSERT_TRUE(session.open(folder.path()));
     const POINT centre = session.itemCentre(2, 1);
-    session.input(std::wstring(kDown) + L" " + kDown + L" " + kDown + L" key 0x09 sleep 300 key 0x1B key 0x1B");
+    session.input(std::wstring(kDown) + L" " + kDown + L" " + kDown +
+                  L" key 0x09 sleep 300 key 0x1B key 0x1B");
     EXPECT_EQ(0u, session.finish().value_or(99));
     auto requests = session.requests(3);
     ASSERT_EQ(1u, requests.size());
@@ -336,8 +338,9 @@ TEST_F(MainProgram, DraggingAnItemOutOfTheMenuClosesIt) {
     ASSERT_TRUE(session.open(folder.path()));
     const POINT p = session.itemCentre(2, 1); // tool.exe
     const std::wstring x = std::to_wstring(p.x), y = std::to_wstring(p.y);
-    session.input(L"move " + x + L" " + y + L" sleep 200 down 1 move " + std::to_wstring(p.x + 300) + L" " + y +
-                  L" move " + std::to_wstring(p.x + 320) + L" " + std::to_wstring(p.y + 100) + L" sleep 300 up 1");
+    session.input(L"move " + x + L" " + y + L" sleep 200 down 1 move " + std::to_wstring(p.x + 300) + L" " +
+                  y + L" move " + std::to_wstring(p.x + 320) + L" " + std::to_wstring(p.y + 100) +
+                  L" sleep 300 up 1");
     EXPECT_EQ(0u, session.finish(8000).value_or(99)) << "the menu closes after a drag";
     EXPECT_TRUE(MenuSession::filerRecord(folder.path()).empty()) << "the press did not choose the file";
     EXPECT_EQ(tool, MenuSession::readText(L"LastMenuItem"));

@@ -9,7 +9,8 @@ namespace {
 
 TEST(MenuKeys, FirstLetterCyclesThroughTheMatches) {
     // Position 1 is a separator (not owner-drawn, so not listed).
-    std::vector<MenuCharItem> items{{0, 10, L'開'}, {2, 11, L'a'}, {3, 12, L'b'}, {4, 13, L'a'}, {5, 14, L'a'}};
+    std::vector<MenuCharItem> items{
+        {0, 10, L'開'}, {2, 11, L'a'}, {3, 12, L'b'}, {4, 13, L'a'}, {5, 14, L'a'}};
     EXPECT_EQ(2, firstLetterPosition(items, L'a', -1));
     EXPECT_EQ(4, firstLetterPosition(items, L'a', 11));
     EXPECT_EQ(5, firstLetterPosition(items, L'a', 13));
@@ -58,14 +59,17 @@ TEST(TooltipText, AttributeLineInOrderWithoutTrailingComma) {
 
 TEST(TooltipText, FileLinesGroupTheSize) {
     auto lines = fileTooltipLines(1234567, L"c", L"w", L"a", {});
-    EXPECT_EQ((std::vector<std::wstring>{L"1,234,567 バイト", L"作成日時 c", L"更新日時 w", L"アクセス日時 a"}), lines);
+    EXPECT_EQ(
+        (std::vector<std::wstring>{L"1,234,567 バイト", L"作成日時 c", L"更新日時 w", L"アクセス日時 a"}),
+        lines);
     EXPECT_EQ(L"0 バイト", fileTooltipLines(0, L"", L"", L"", {})[0]);
     EXPECT_EQ(5u, fileTooltipLines(0, L"", L"", L"", {true, false, true, false}).size());
 }
 
 TEST(TooltipText, DriveLinesNeverUnderflow) {
-    EXPECT_EQ((std::vector<std::wstring>{L"NTFS", L"容量 2,000 バイト", L"使用 1,500 バイト", L"空き 500 バイト"}),
-              driveTooltipLines(L"NTFS", 2000, 500));
+    EXPECT_EQ(
+        (std::vector<std::wstring>{L"NTFS", L"容量 2,000 バイト", L"使用 1,500 バイト", L"空き 500 バイト"}),
+        driveTooltipLines(L"NTFS", 2000, 500));
     auto noMedium = driveTooltipLines(L"", 0, 0);
     ASSERT_EQ(3u, noMedium.size());
     EXPECT_EQ(L"使用 0 バイト", noMedium[1]);

@@ -1,6 +1,6 @@
+#include "menu/MenuLayout.h"
 #include "menu/MenuItemCode.h"
 #include "menu/MenuItemTable.h"
-#include "menu/MenuLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,9 @@ std::vector<LayoutKind> kinds(const std::vector<LayoutItem>& items) {
     return out;
 }
 
-ColumnTracker plain() { return ColumnTracker(OverflowMode::None, 1024, kItem, kSep); }
+ColumnTracker plain() {
+    return ColumnTracker(OverflowMode::None, 1024, kItem, kSep);
+}
 
 using K = LayoutKind;
 
@@ -66,7 +68,8 @@ TEST(FolderMenuLayout, FilesTogetherMakesOneGroupMarkedWithTheFolder) {
     ColumnTracker column = plain();
     FolderContents c{names(L"s", 2), names(L"f", 3)};
     auto items = layoutFolderMenu(L"c:\\d", c, {0, false, true}, column);
-    EXPECT_EQ((std::vector<K>{K::Open, K::Separator, K::SubFolder, K::SubFolder, K::FilesGroup}), kinds(items));
+    EXPECT_EQ((std::vector<K>{K::Open, K::Separator, K::SubFolder, K::SubFolder, K::FilesGroup}),
+              kinds(items));
     EXPECT_EQ(L"*FM* c:\\d", items[4].path);
     EXPECT_EQ(L"<ファイル>", items[4].text);
     EXPECT_TRUE(isFilesGroupPath(items[4].path));
@@ -193,7 +196,8 @@ TEST(MenuItemTable, IndexesSkipTheSeparatorIdentifier) {
     EXPECT_EQ(0x10000, next);
     EXPECT_EQ(L"c:\\after", table.path(next));
     EXPECT_EQ(kCodeOpen, table.code(next));
-    EXPECT_FALSE(isRealItem(table.code(MenuItemTable::kReservedIndex), table.path(MenuItemTable::kReservedIndex)));
+    EXPECT_FALSE(
+        isRealItem(table.code(MenuItemTable::kReservedIndex), table.path(MenuItemTable::kReservedIndex)));
     EXPECT_FALSE(table.contains(-1));
     EXPECT_FALSE(table.contains(0x10001));
 }

@@ -16,10 +16,22 @@ struct Probes {
     std::vector<std::wstring> asked;
 
     OpenProbes get() {
-        return {[this] { asked.push_back(L"tray"); return tray; },
-                [this](const std::wstring& p) { asked.push_back(L"list " + p); return subFolder; },
-                [this](const std::wstring& r) { asked.push_back(L"drive " + r); return drive; },
-                [this](unsigned) { asked.push_back(L"key"); return held; },
+        return {[this] {
+                    asked.push_back(L"tray");
+                    return tray;
+                },
+                [this](const std::wstring& p) {
+                    asked.push_back(L"list " + p);
+                    return subFolder;
+                },
+                [this](const std::wstring& r) {
+                    asked.push_back(L"drive " + r);
+                    return drive;
+                },
+                [this](unsigned) {
+                    asked.push_back(L"key");
+                    return held;
+                },
                 [](std::wstring_view t) { return asciiLowerCase(t); }};
     }
 };

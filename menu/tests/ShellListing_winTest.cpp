@@ -1,7 +1,7 @@
 // The listing through the shell namespace and the tooltip's lines, against real folders.
+#include "menu/ShellListing_win.h"
 #include "menu/FMenuTT_win.h"
 #include "menu/FolderListing.h"
-#include "menu/ShellListing_win.h"
 #include "menu/tests/support/MenuSession_win.h"
 
 #include "common/TextPlatform.h"
@@ -38,8 +38,9 @@ TEST_F(ShellListingTest, FoldersFilesHiddenEntriesAndArchives) {
     f.file(L"secret.txt", "s", FILE_ATTRIBUTE_HIDDEN);
     FolderContents visible = list(f.path(), false);
     EXPECT_EQ((std::vector<std::wstring>{f.path() + L"\\b", f.path() + L"\\サブ"}), visible.folders);
-    EXPECT_EQ((std::vector<std::wstring>{f.path() + L"\\a.zip", f.path() + L"\\z.txt", f.path() + L"\\日本語.txt"}),
-              visible.files)
+    EXPECT_EQ(
+        (std::vector<std::wstring>{f.path() + L"\\a.zip", f.path() + L"\\z.txt", f.path() + L"\\日本語.txt"}),
+        visible.files)
         << "an archive is a file, never a sub-menu";
     FolderContents all = list(f.path(), true);
     EXPECT_EQ(4u, all.files.size());
@@ -91,9 +92,11 @@ TEST(LstrcmpOrder, ListingKeysFollowTheShellsOrder) {
 }
 
 TEST(LstrcmpOrder, CollationKeysGiveTheSameOrderAsLstrcmpW) {
-    std::vector<std::wstring> texts{L"b", L"A", L"a", L"B", L"a-b", L"ab", L"a b", L"a_b", L"a.txt", L"a~", L"10",
-                                    L"9", L"Ab", L"aB", L"éa", L"ea", L"日本", L"にほん", L"ニホン", L"ﾆﾎﾝ", L"ｂ",
-                                    L"c:\\x\\a", L"c:\\x\\A.txt", L"c:\\x-y", L"c:\\x y", L"", L"a'b", L"ab'"};
+    std::vector<std::wstring> texts{L"b",       L"A",   L"a",     L"B",        L"a-b",          L"ab",
+                                    L"a b",     L"a_b", L"a.txt", L"a~",       L"10",           L"9",
+                                    L"Ab",      L"aB",  L"éa",    L"ea",       L"日本",         L"にほん",
+                                    L"ニホン",  L"ﾆﾎﾝ", L"ｂ",    L"c:\\x\\a", L"c:\\x\\A.txt", L"c:\\x-y",
+                                    L"c:\\x y", L"",    L"a'b",   L"ab'"};
     // A thousand more from a fixed mix of letters, cases, digits and punctuation.
     const std::wstring alphabet = L"aAbB0-_ .'zZ漢あア";
     unsigned seed = 7;
@@ -110,7 +113,8 @@ TEST(LstrcmpOrder, CollationKeysGiveTheSameOrderAsLstrcmpW) {
         byCompare.add(t, false, t);
         byKeys.add(t, false, t);
     }
-    EXPECT_EQ(std::move(byCompare).sorted(textPlatform()).files, std::move(byKeys).sortedByCollation(collationKey).files);
+    EXPECT_EQ(std::move(byCompare).sorted(textPlatform()).files,
+              std::move(byKeys).sortedByCollation(collationKey).files);
 }
 
 TEST(MenuTooltipLines, FileFolderDriveAndAbout) {

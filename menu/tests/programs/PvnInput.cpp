@@ -10,9 +10,13 @@
 
 namespace {
 
-long number(const wchar_t* text) { return std::wcstol(text, nullptr, 0); }
+long number(const wchar_t* text) {
+    return std::wcstol(text, nullptr, 0);
+}
 
-void send(INPUT input) { SendInput(1, &input, sizeof input); }
+void send(INPUT input) {
+    SendInput(1, &input, sizeof input);
+}
 
 void moveTo(long x, long y) {
     const long width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
@@ -37,7 +41,9 @@ DWORD buttonFlag(long vk, bool down) {
     }
 }
 
-bool isMouseButton(long vk) { return vk == VK_LBUTTON || vk == VK_RBUTTON || vk == VK_MBUTTON; }
+bool isMouseButton(long vk) {
+    return vk == VK_LBUTTON || vk == VK_RBUTTON || vk == VK_MBUTTON;
+}
 
 void press(long vk, bool down) {
     INPUT input{};
@@ -70,7 +76,9 @@ void chord(const wchar_t* text) {
         press(*vk, false);
 }
 
-bool isNumber(const wchar_t* text) { return text && ((*text >= L'0' && *text <= L'9') || *text == L'-'); }
+bool isNumber(const wchar_t* text) {
+    return text && ((*text >= L'0' && *text <= L'9') || *text == L'-');
+}
 
 } // namespace
 

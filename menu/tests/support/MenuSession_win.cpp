@@ -1,10 +1,9 @@
 #include "menu/tests/support/MenuSession_win.h"
 
 #include "common/ListFile_win.h"
+#include "common/Paths.h"
 #include "common/RegKey_win.h"
 #include "common/SettingsKey.h"
-#include "common/Paths.h"
-
 
 namespace pvn::test {
 namespace {
@@ -18,8 +17,9 @@ std::wstring fromUtf8(const std::string& bytes) {
 }
 
 std::string readBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return {};
     std::string bytes(GetFileSize(file, nullptr), '\0');
@@ -77,7 +77,9 @@ FixtureFolder::FixtureFolder(const std::wstring& name) : m_path(L"C:\\" + name) 
     CreateDirectoryW(m_path.c_str(), nullptr);
 }
 
-FixtureFolder::~FixtureFolder() { removeTree(m_path); }
+FixtureFolder::~FixtureFolder() {
+    removeTree(m_path);
+}
 
 std::wstring FixtureFolder::folder(const std::wstring& relative) const {
     const std::wstring path = m_path + L"\\" + relative;
@@ -85,9 +87,11 @@ std::wstring FixtureFolder::folder(const std::wstring& relative) const {
     return path;
 }
 
-std::wstring FixtureFolder::file(const std::wstring& relative, const std::string& content, DWORD attributes) const {
+std::wstring FixtureFolder::file(const std::wstring& relative, const std::string& content,
+                                 DWORD attributes) const {
     const std::wstring path = m_path + L"\\" + relative;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
     CloseHandle(file);
@@ -100,10 +104,11 @@ MenuSession::MenuSession()
     : m_trayLog(binFolder() + L"MenuSessionTray.log"), m_itemHeight(GetSystemMetrics(SM_CYSMICON) + 3) {
     RegKey key(HKEY_CURRENT_USER, kSettingsKey, KEY_ALL_ACCESS, true);
     const std::pair<const wchar_t*, DWORD> numbers[] = {
-        {L"StartType", 1},   {L"ToolTipOn", 0},  {L"FHistory", 1},     {L"FolderIcon", 1},   {L"IncludeHidden", 1},
-        {L"MenuSepHeight", 9}, {L"Order", 0},    {L"FileNum", 0},      {L"FileUpside", 0},   {L"FTogether", 0},
-        {L"MenuOverFlow", 0}, {L"SFolSingle", 0}, {L"PosFix", 0},      {L"OpenShift", 0},    {L"DrvOther", 1},
-        {L"OrgClose", 0},    {L"OpenBottom", 0}, {L"OpenNet", 0},      {L"OpenKey", 0},      {L"OpenPush", 0},
+        {L"StartType", 1},     {L"ToolTipOn", 0},     {L"FHistory", 1},     {L"FolderIcon", 1},
+        {L"IncludeHidden", 1}, {L"MenuSepHeight", 9}, {L"Order", 0},        {L"FileNum", 0},
+        {L"FileUpside", 0},    {L"FTogether", 0},     {L"MenuOverFlow", 0}, {L"SFolSingle", 0},
+        {L"PosFix", 0},        {L"OpenShift", 0},     {L"DrvOther", 1},     {L"OrgClose", 0},
+        {L"OpenBottom", 0},    {L"OpenNet", 0},       {L"OpenKey", 0},      {L"OpenPush", 0},
         {L"TTFPoint10", 90},
     };
     for (const auto& [name, value] : numbers)
@@ -154,7 +159,8 @@ std::optional<std::wstring> MenuSession::readText(const wchar_t* name) {
 }
 
 bool MenuSession::startTray(long long answer) {
-    if (!m_tray.start(L"PvnTestReceiver.exe", L"log=\"" + m_trayLog + L"\" answer=" + std::to_wstring(answer)))
+    if (!m_tray.start(L"PvnTestReceiver.exe",
+                      L"log=\"" + m_trayLog + L"\" answer=" + std::to_wstring(answer)))
         return false;
     // The handle is in the key once the window exists.
     if (!waitForWindow(L"PVNTRAYWINCLASS", nullptr, 5000))
@@ -196,8 +202,8 @@ POINT MenuSession::itemCentre(int itemsAbove, int separatorsAbove, HWND menu) co
         menu = menus.empty() ? nullptr : menus.front();
     }
     const RECT r = windowRect(menu);
-    return {r.left + 30,
-            r.top + kMenuTopMargin + itemsAbove * m_itemHeight + separatorsAbove * kSeparatorHeight + m_itemHeight / 2};
+    return {r.left + 30, r.top + kMenuTopMargin + itemsAbove * m_itemHeight +
+                             separatorsAbove * kSeparatorHeight + m_itemHeight / 2};
 }
 
 bool MenuSession::open(const std::wstring& folder, bool expectMenu) {
@@ -215,11 +221,17 @@ bool MenuSession::open(const std::wstring& folder, bool expectMenu) {
     return false;
 }
 
-std::optional<DWORD> MenuSession::finish(DWORD milliseconds) { return m_main.wait(milliseconds); }
+std::optional<DWORD> MenuSession::finish(DWORD milliseconds) {
+    return m_main.wait(milliseconds);
+}
 
-void MenuSession::input(const std::wstring& actions) { runProgram(L"PvnInput.exe", actions, 20000); }
+void MenuSession::input(const std::wstring& actions) {
+    runProgram(L"PvnInput.exe", actions, 20000);
+}
 
-std::vector<LoggedRequest> MenuSession::requests() const { return readLoggedRequests(m_trayLog); }
+std::vector<LoggedRequest> MenuSession::requests() const {
+    return readLoggedRequests(m_trayLog);
+}
 
 std::vector<LoggedRequest> MenuSession::requests(unsigned code) const {
     std::vector<LoggedRequest> out;

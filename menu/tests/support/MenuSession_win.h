@@ -73,7 +73,8 @@ public:
 
     const std::wstring& path() const { return m_path; }
     std::wstring folder(const std::wstring& relative) const;
-    std::wstring file(const std::wstring& relative, const std::string& content = "x", DWORD attributes = 0) const;
+    std::wstring file(const std::wstring& relative, const std::string& content = "x",
+                      DWORD attributes = 0) const;
 
 private:
     std::wstring m_path;
