@@ -27,8 +27,7 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   locale-gen >/dev/null
 fi
 
-presets=(native win64 win32)
-[ -f tray/preview/fuzz/CMakeLists.txt ] && presets+=(fuzz)
+presets=(native win64 win32 fuzz)
 for preset in "${presets[@]}"; do
   echo "== configure and build: $preset"
   log=build/logs/$preset.log
