@@ -83,3 +83,15 @@ function(pvn_seal target)
 endfunction()
 
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+# The sources of a subsystem folder, sorted by name: sets core_sources (platform-independent),
+# win_sources (*_win.cpp) and posix_sources (Posix*.cpp, native stand-ins) in the caller.
+macro(pvn_split_sources)
+  file(GLOB all_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(core_sources ${all_sources})
+  list(FILTER core_sources EXCLUDE REGEX "(_win\\.cpp|/Posix[^/]*\\.cpp)$")
+  set(win_sources ${all_sources})
+  list(FILTER win_sources INCLUDE REGEX "_win\\.cpp$")
+  set(posix_sources ${all_sources})
+  list(FILTER posix_sources INCLUDE REGEX "/Posix[^/]*\\.cpp$")
+endmacro()

@@ -101,3 +101,26 @@ function(pvn_add_binary_checks)
     set_tests_properties(pe.seal PROPERTIES LABELS pe)
   endif()
 endfunction()
+
+# The tests of a subsystem folder, found by name: sets native_tests (tests/*Test.cpp),
+# wine_tests (tests/*_winTest.cpp), wine_support (tests/support/*_win.cpp) and
+# test_programs (tests/programs/*.cpp) in the caller.
+macro(pvn_collect_tests)
+  file(GLOB native_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*Test.cpp)
+  list(FILTER native_tests EXCLUDE REGEX "_winTest\\.cpp$")
+  file(GLOB wine_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*_winTest.cpp)
+  file(GLOB wine_support CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/support/*_win.cpp)
+  file(GLOB test_programs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/programs/*.cpp)
+endmacro()
+
+# One helper program per source (<name>.exe beside the tests); their targets go to out_var.
+function(pvn_wine_programs out_var)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  set(targets)
+  foreach(src ${T_SOURCES})
+    get_filename_component(prog ${src} NAME_WE)
+    pvn_wine_program(${prog} GUI SOURCES ${src} LIBS ${T_LIBS})
+    list(APPEND targets ${prog})
+  endforeach()
+  set(${out_var} ${targets} PARENT_SCOPE)
+endfunction()
