@@ -6,6 +6,7 @@
 #include "common/TrayHandle_win.h"
 #include "common/TraySender_win.h"
 #include "common/tests/support/BoxWatcher_win.h"
+#include "tray/tests/support/Driver_win.h"
 #include "tray/tests/support/TrayInstall_win.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +45,7 @@ TEST(TrayStartWinTest, ResidentStartPublishesItselfAndAnswersPresence) {
     EXPECT_EQ(static_cast<DWORD>(GetSystemMetrics(SM_CXSMICON)), settingNumber(L"IconWidth"));
     EXPECT_EQ(static_cast<DWORD>(GetSystemMetrics(SM_CYSMICON)), settingNumber(L"IconHeight"));
     EXPECT_EQ(0u, install.stop().value_or(99));
-    EXPECT_TRUE(boxes.texts().empty()) << (boxes.texts().empty() ? "" : "unexpected box");
+    EXPECT_TRUE(boxes.texts().empty()) << (boxes.texts().empty() ? "" : toUtf8(boxes.texts()[0]));
     EXPECT_EQ(tray, readTrayHandle()) << "the handle is not cleared at exit";
 }
 
