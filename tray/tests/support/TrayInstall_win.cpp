@@ -22,6 +22,31 @@ void removeTree(const std::wstring& folder) {
     SHFileOperationW(&op);
 }
 
+// Is a pop-up menu of the process on screen? At start the tray tracks a menu of its own to measure
+// the menu metrics, and answers requests from inside that menu's loop: a click sent then would go to
+// that menu instead of the icon.
+bool showsMenu(DWORD pid) {
+    struct Search {
+        DWORD pid;
+        bool found = false;
+    } search{pid};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            wchar_t name[16] = {};
+            GetClassNameW(w, name, 16);
+            if (owner == s->pid && lstrcmpW(name, L"#32768") == 0 && IsWindowVisible(w)) {
+                s->found = true;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 std::wstring listPath(const wchar_t* name) {
     auto path = listFilePath(name);
     if (path)
@@ -116,10 +141,14 @@ HWND TrayInstall::waitForTray(DWORD milliseconds) const {
         DWORD pid = 0;
         if (window)
             GetWindowThreadProcessId(window, &pid);
-        // Published once the handle is stored and the requests are answered.
+        // Published once the handle is stored and the requests are answered, and ready for the
+        // user once the measuring menu has gone.
         if (window && pid == m_process.pid() && readTrayHandle() == window &&
-            sendRequest(window, 4).value_or(0) == 1)
-            return window;
+            sendRequest(window, 4).value_or(0) == 1 && !showsMenu(pid)) {
+            Sleep(100);
+            if (!showsMenu(pid))
+                return window;
+        }
         Sleep(50);
     } while (GetTickCount() - start < milliseconds);
     return nullptr;
