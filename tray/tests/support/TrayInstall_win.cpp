@@ -22,23 +22,23 @@ void removeTree(const std::wstring& folder) {
     SHFileOperationW(&op);
 }
 
-// Is a pop-up menu of the process on screen? At start the tray tracks a menu of its own to measure
-// the menu metrics, and answers requests from inside that menu's loop: a click sent then would go to
-// that menu instead of the icon.
-bool showsMenu(DWORD pid) {
+// The first top-level window of the process with the class (and visible, when asked).
+HWND windowOfProcess(DWORD pid, const wchar_t* className, bool visibleOnly) {
     struct Search {
         DWORD pid;
-        bool found = false;
-    } search{pid};
+        const wchar_t* className;
+        bool visibleOnly;
+        HWND found = nullptr;
+    } search{pid, className, visibleOnly};
     EnumWindows(
         [](HWND w, LPARAM p) -> BOOL {
             auto* s = reinterpret_cast<Search*>(p);
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
-            wchar_t name[16] = {};
-            GetClassNameW(w, name, 16);
-            if (owner == s->pid && lstrcmpW(name, L"#32768") == 0 && IsWindowVisible(w)) {
-                s->found = true;
+            wchar_t name[32] = {};
+            GetClassNameW(w, name, 32);
+            if (owner == s->pid && lstrcmpW(name, s->className) == 0 && (!s->visibleOnly || IsWindowVisible(w))) {
+                s->found = w;
                 return FALSE;
             }
             return TRUE;
@@ -46,6 +46,10 @@ bool showsMenu(DWORD pid) {
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+// At start the tray tracks a menu of its own to measure the menu metrics, and answers requests from
+// inside that menu's loop: a click sent then would go to that menu instead of the icon.
+bool showsMenu(DWORD pid) { return windowOfProcess(pid, L"#32768", true) != nullptr; }
 
 std::wstring listPath(const wchar_t* name) {
     auto path = listFilePath(name);
@@ -155,27 +159,8 @@ HWND TrayInstall::waitForTray(DWORD milliseconds) const {
 }
 
 std::optional<DWORD> TrayInstall::stop(DWORD milliseconds) {
-    DWORD pid = m_process.pid();
-    struct Search {
-        DWORD pid;
-        HWND found = nullptr;
-    } search{pid};
-    EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            wchar_t name[32] = {};
-            GetClassNameW(w, name, 32);
-            if (owner == s->pid && lstrcmpW(name, kTrayWindowClass) == 0) {
-                s->found = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found)
-        PostMessageW(search.found, WM_CLOSE, 0, 0);
+    if (HWND tray = windowOfProcess(m_process.pid(), kTrayWindowClass, false))
+        PostMessageW(tray, WM_CLOSE, 0, 0);
     return m_process.wait(milliseconds);
 }
 
