@@ -94,6 +94,57 @@ TEST_F(TrayMenusWinTest, FavouritesAreLeftOutOfTheRecentMenuWithExcFav) {
     EXPECT_EQ((std::vector<std::wstring>{a, b, b}), install.readRecent()) << "nor kept when the file is rewritten";
 }
 
+// The Wine environment (tools/wine/env) gives the prefix a removable drive r: and a CD-ROM q:.
+TEST_F(TrayMenusWinTest, RemovableAndCdRomFoldersAreLeftOutOfTheRecentMenuWithExcRC) {
+    ASSERT_EQ(static_cast<UINT>(DRIVE_REMOVABLE), GetDriveTypeW(L"r:\\"))
+        << "r: is not a removable drive: tools/wine/env up should have made it in the prefix";
+    ASSERT_EQ(static_cast<UINT>(DRIVE_CDROM), GetDriveTypeW(L"q:\\"))
+        << "q: is not a CD-ROM drive: tools/wine/env up should have made it in the prefix";
+    ASSERT_EQ(static_cast<UINT>(DRIVE_FIXED), GetDriveTypeW(a.substr(0, 3).c_str()))
+        << "the installation's drive";
+    // Real folders, so that every entry shown can be opened; only the first three characters decide.
+    const std::wstring removable = L"R:\\pvn-stick";
+    const std::wstring disc = L"q:\\pvn-disc";
+    const std::wstring cdRom = disc + L"\\track";
+    for (const std::wstring& folder : {removable, disc, cdRom})
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)
+            << toUtf8(folder);
+    const std::wstring share = L"\\\\server\\share";
+
+    install.setNumber(L"RecentSortType", 2);
+    struct Case {
+        DWORD excRC;
+        std::vector<std::wstring> shown; // newest first
+    };
+    for (const Case& test : {Case{1, {b, a, share}}, Case{0, {b, cdRom, a, removable, share}}}) {
+        install.writeRecent({share, removable, a, cdRom, b});
+        install.setNumber(L"ExcRC", test.excRC);
+        startTray();
+        BoxWatcher boxes;
+        // The share cannot be opened under Wine; the rewritten file below shows it was listed.
+        for (std::size_t i = 0; i + 1 < test.shown.size(); ++i)
+            EXPECT_EQ(std::vector<std::wstring>{mainCall(test.shown[i])},
+                      clickAndPress(static_cast<int>(i) + 1, VK_TAB))
+                << "ExcRC " << test.excRC << " entry " << i + 1;
+        EXPECT_EQ(std::vector<std::wstring>{mainCall(b)},
+                  clickAndPress(static_cast<int>(test.shown.size()) + 1, VK_TAB))
+            << "ExcRC " << test.excRC << ": one step past the last entry wraps to the first, so there are "
+            << test.shown.size() << " entries";
+
+        EXPECT_EQ(std::vector<std::wstring>{filerCall(0, b)}, clickAndPress(1, VK_RETURN));
+        std::vector<std::wstring> kept(test.shown.rbegin(), test.shown.rend());
+        kept.push_back(b);
+        EXPECT_EQ(kept, install.readRecent())
+            << "ExcRC " << test.excRC << ": the file keeps the folders shown, then the opened one";
+        EXPECT_TRUE(boxes.texts().empty())
+            << "ExcRC " << test.excRC << ": a box: " << toUtf8(boxes.texts().front());
+        EXPECT_EQ(0u, install.stop().value_or(99));
+    }
+    RemoveDirectoryW(removable.c_str());
+    RemoveDirectoryW(cdRom.c_str());
+    RemoveDirectoryW(disc.c_str());
+}
+
 TEST_F(TrayMenusWinTest, IconClickMappingWithShiftCtrlAndFavorites) {
     install.setNumber(L"RecentSortType", 2);
     install.writeRecent({a, b});
