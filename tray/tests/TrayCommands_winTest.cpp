@@ -3,8 +3,8 @@
 #include "common/Paths_win.h"
 #include "common/SettingsKey.h"
 #include "common/tests/support/BoxWatcher_win.h"
-#include "tray/tests/support/Driver_win.h"
-#include "tray/tests/support/TrayInstall_win.h"
+#include "common/tests/support/Driver_win.h"
+#include "common/tests/support/TrayInstall_win.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // the icon's callback posted as the notification area does, keys and buttons through SendInput.
 // The stand-in programs of the test installation record what the tray started.
 #include "common/tests/support/BoxWatcher_win.h"
-#include "tray/tests/support/Driver_win.h"
-#include "tray/tests/support/TrayInstall_win.h"
+#include "common/tests/support/Driver_win.h"
+#include "common/tests/support/TrayInstall_win.h"
 
 #include <gtest/gtest.h>
 
@@ -292,6 +292,8 @@ TEST_F(TrayMenusWinTest, CommandLineRunsShowTheirMenuAndEnd) {
     tapKey(VK_DOWN);
     tapKey(VK_RETURN);
     EXPECT_EQ(0u, run.wait().value_or(99));
+    // The run ends without waiting for what it started.
+    install.waitForCalls(1);
     EXPECT_EQ(std::vector<std::wstring>{filerCall(0, b)}, install.calls());
     EXPECT_EQ(tray, FindWindowW(L"PVNTRAYWINCLASS", L"PVNTray.exe")) << "the resident tray's window stays";
 
@@ -301,10 +303,12 @@ TEST_F(TrayMenusWinTest, CommandLineRunsShowTheirMenuAndEnd) {
     tapKey(VK_DOWN);
     tapKey(VK_TAB);
     EXPECT_EQ(0u, run.wait().value_or(99));
+    install.waitForCalls(1);
     EXPECT_EQ(std::vector<std::wstring>{mainCall(c)}, install.calls());
 
     install.clearCalls();
     EXPECT_EQ(0u, runProgram(install.folder() + L"\\PVNTray.exe", L"last").value_or(99));
+    install.waitForCalls(1);
     EXPECT_EQ(std::vector<std::wstring>{filerCall(0, b)}, install.calls());
 }
 

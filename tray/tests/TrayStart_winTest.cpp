@@ -6,8 +6,8 @@
 #include "common/TrayHandle_win.h"
 #include "common/TraySender_win.h"
 #include "common/tests/support/BoxWatcher_win.h"
-#include "tray/tests/support/Driver_win.h"
-#include "tray/tests/support/TrayInstall_win.h"
+#include "common/tests/support/Driver_win.h"
+#include "common/tests/support/TrayInstall_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The tray together with the real folder menu program: the tray starts PVNMain, which finds the
 // tray through the published handle and shows its menu because the tray answers code 4.
-#include "tray/tests/support/Driver_win.h"
-#include "tray/tests/support/TrayInstall_win.h"
+#include "common/tests/support/Driver_win.h"
+#include "common/tests/support/TrayInstall_win.h"
 
 #include <gtest/gtest.h>
 

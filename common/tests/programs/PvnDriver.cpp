@@ -16,7 +16,7 @@
 #include "common/RequestMessage_win.h"
 #include "common/TraySender_win.h"
 #include "common/tests/support/BoxWatcher_win.h"
-#include "tray/tests/support/Driver_win.h"
+#include "common/tests/support/Driver_win.h"
 
 #include <shellapi.h>
 

@@ -3,7 +3,7 @@
 // As PVNSet.exe it stays for a moment, as the settings program would while the user works in it.
 #include "common/CommandLine.h"
 #include "common/Paths.h"
-#include "tray/tests/support/Driver_win.h"
+#include "common/tests/support/Driver_win.h"
 
 #include <windows.h>
 

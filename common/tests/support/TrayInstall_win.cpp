@@ -1,4 +1,4 @@
-#include "tray/tests/support/TrayInstall_win.h"
+#include "common/tests/support/TrayInstall_win.h"
 
 #include "common/ListFile_win.h"
 #include "common/Paths.h"

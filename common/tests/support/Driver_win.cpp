@@ -1,4 +1,4 @@
-#include "tray/tests/support/Driver_win.h"
+#include "common/tests/support/Driver_win.h"
 
 namespace pvn::test {
 namespace {
