@@ -1,6 +1,7 @@
-// PVNMain end to end: started as Explorer starts it, driven with injected keys and clicks, judged by
-// what the user and the other programs see: the filer's command line, the recent list, LastMenuItem,
-// the requests the tray received and the message boxes.
+// PVNMain end to end: started as Explorer starts it, from an installation with the real tray
+// resident, driven with injected keys and clicks, judged by what the user and the other programs
+// see: the filer's command line, the recent list, LastMenuItem and the message boxes. Where the test
+// is about the bytes PVNMain sends, a recording tray takes the real one's place.
 #include "menu/tests/support/MenuSession_win.h"
 
 #include "common/RegKey_win.h"
@@ -47,6 +48,7 @@ TEST_F(MainProgram, WithoutTrayTheFolderOpensInExplorerAndIsNotRecorded) {
 
 TEST_F(MainProgram, FolderWithoutSubFoldersOpensInTheFilerAndIsRecorded) {
     ASSERT_TRUE(session.startTray());
+    BoxWatcher boxes;
     MenuSession::setNumber(L"StartType", 2);
     MenuSession::setNumber(L"OpenBottom", 1);
     ASSERT_FALSE(session.open(sub, false));
@@ -55,7 +57,7 @@ TEST_F(MainProgram, FolderWithoutSubFoldersOpensInTheFilerAndIsRecorded) {
     ASSERT_FALSE(record.empty());
     EXPECT_EQ(sub, record[0]);
     EXPECT_EQ((std::vector<std::wstring>{L"c:\\pvnmenu\\sub"}), MenuSession::recentLines());
-    ASSERT_FALSE(session.requests(4).empty()) << "the presence test came first";
+    EXPECT_TRUE(boxes.texts().empty()) << "the tray answered the presence test";
 }
 
 TEST_F(MainProgram, AFolderThatCannotBeOpenedIsNotRecorded) {
@@ -89,6 +91,8 @@ TEST_F(MainProgram, OpenKeyHeldOpensTheFolderNormally) {
 
 TEST_F(MainProgram, OrgCloseClosesTheExplorerWindowTheUserCameFrom) {
     MenuSession::setNumber(L"OrgClose", 1);
+    // Resident before the user works in Explorer: its start-up takes the foreground for a moment.
+    ASSERT_TRUE(session.startTray());
     WNDCLASSW wc{};
     wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = GetModuleHandleW(nullptr);
@@ -98,7 +102,6 @@ TEST_F(MainProgram, OrgCloseClosesTheExplorerWindowTheUserCameFrom) {
                                     600, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_TRUE(explorer);
     SetForegroundWindow(explorer);
-    ASSERT_TRUE(session.startTray());
     ASSERT_TRUE(session.open(folder.path()));
     // sub -> its 開く
     session.input(std::wstring(kDown) + L" " + kDown + L" key 0x27 sleep 300 key 0x0D");
@@ -117,7 +120,7 @@ TEST_F(MainProgram, OrgCloseClosesTheExplorerWindowTheUserCameFrom) {
 
 TEST_F(MainProgram, DriveMenuWithoutArgument) {
     MenuSession::setText(L"Drive", L"zc");
-    ASSERT_TRUE(session.startTray());
+    ASSERT_TRUE(session.startRecordingTray());
     ASSERT_TRUE(session.open(L""));
     // 開く, z:, c: -> Ctrl+D on z:
     session.input(std::wstring(kDown) + L" " + kDown + L" key 0x11+0x44");
@@ -223,7 +226,7 @@ TEST_F(MainProgram, SingleClickOpensAFolderItemWithSFolSingle) {
 }
 
 TEST_F(MainProgram, RightClickAsksTheTrayForTheItemsContextMenuAtTheCursor) {
-    ASSERT_TRUE(session.startTray());
+    ASSERT_TRUE(session.startRecordingTray());
     ASSERT_TRUE(session.open(folder.path()));
     const POINT p = session.itemCentre(0, 0);
     session.input(L"click right " + std::to_wstring(p.x) + L" " + std::to_wstring(p.y) +
@@ -240,7 +243,7 @@ TEST_F(MainProgram, RightClickAsksTheTrayForTheItemsContextMenuAtTheCursor) {
 }
 
 TEST_F(MainProgram, TabAsksForTheContextMenuAtTheItemsCentre) {
-    ASSERT_TRUE(session.startTray(2));
+    ASSERT_TRUE(session.startRecordingTray(2));
     ASSERT_TRUE(session.open(folder.path()));
     const POINT centre = session.itemCentre(2, 1);
     session.input(std::wstring(kDown) + L" " + kDown + L" " + kDown +
@@ -255,8 +258,29 @@ TEST_F(MainProgram, TabAsksForTheContextMenuAtTheItemsCentre) {
         << "a file's folder is recorded with FHistory whatever the answer";
 }
 
+// Until the tray has its item context menu, key commands and previews, it answers each of these
+// requests as "nothing done": the menu stays open, nothing is recorded and no absence box appears.
+TEST_F(MainProgram, TheRealTrayAnswersTheMenusRequestsWithoutABox) {
+    MenuSession::setNumber(L"FHistory", 0);
+    ASSERT_TRUE(session.startTray());
+    BoxWatcher boxes;
+    ASSERT_TRUE(session.open(folder.path()));
+    const POINT open = session.itemCentre(0, 0);
+    session.input(L"click right " + std::to_wstring(open.x) + L" " + std::to_wstring(open.y) + L" sleep 300");
+    ASSERT_FALSE(session.finish(300)) << "a right click leaves the menu open";
+    // tool.exe: Tab, Ctrl+C, space.
+    session.input(std::wstring(kDown) + L" " + kDown + L" " + kDown + L" key 0x09 sleep 300 key 0x11+0x43 sleep 300" +
+                  L" key 0x20 sleep 300");
+    ASSERT_FALSE(session.finish(300)) << "Ctrl+C answered 0 and space never closes";
+    session.input(L"key 0x1B key 0x1B");
+    EXPECT_EQ(0u, session.finish().value_or(99));
+    EXPECT_TRUE(boxes.texts().empty()) << "the tray answered every request";
+    EXPECT_TRUE(MenuSession::filerRecord(folder.path()).empty()) << "tool.exe did not run";
+    EXPECT_TRUE(MenuSession::recentLines().empty()) << "開く is recorded only when the tray answers 1";
+}
+
 TEST_F(MainProgram, CtrlLetterOnAFileSendsCode10AndClosesWhenHandled) {
-    ASSERT_TRUE(session.startTray(1));
+    ASSERT_TRUE(session.startRecordingTray(1));
     ASSERT_TRUE(session.open(folder.path()));
     session.input(std::wstring(kDown) + L" " + kDown + L" " + kDown + L" key 0x11+0x43");
     EXPECT_EQ(0u, session.finish().value_or(99)) << "the menu closed";
@@ -269,7 +293,7 @@ TEST_F(MainProgram, CtrlLetterOnAFileSendsCode10AndClosesWhenHandled) {
 }
 
 TEST_F(MainProgram, CtrlLetterLeavesTheMenuOpenWhenTheTrayAnswers0) {
-    ASSERT_TRUE(session.startTray(0));
+    ASSERT_TRUE(session.startRecordingTray(0));
     BoxWatcher boxes;
     ASSERT_TRUE(session.open(folder.path()));
     session.input(L"key 0x11+0x41 sleep 300");
@@ -283,7 +307,7 @@ TEST_F(MainProgram, CtrlLetterLeavesTheMenuOpenWhenTheTrayAnswers0) {
 }
 
 TEST_F(MainProgram, SpaceAsksForAPreviewAndKeepsTheMenuOpen) {
-    ASSERT_TRUE(session.startTray());
+    ASSERT_TRUE(session.startRecordingTray());
     ASSERT_TRUE(session.open(folder.path()));
     session.input(std::wstring(kDown) + L" " + kDown + L" " + kDown + L" key 0x20 sleep 300");
     ASSERT_FALSE(session.finish(300)) << "space does not choose the item";
@@ -306,7 +330,7 @@ TEST_F(MainProgram, FileNumShowsTheCountInsteadOfTooManyFiles) {
     for (int i = 0; i < 150; ++i)
         folder.file(L"many" + std::to_wstring(1000 + i) + L".txt");
     MenuSession::setNumber(L"FileNum", 100);
-    ASSERT_TRUE(session.startTray());
+    ASSERT_TRUE(session.startRecordingTray());
     ASSERT_TRUE(session.open(folder.path()));
     auto menus = MenuSession::menuWindows();
     ASSERT_EQ(1u, menus.size());
@@ -393,7 +417,7 @@ TEST_F(MainProgram, OpenShiftPutsTheCursorOnTheFirstItem) {
 TEST_F(MainProgram, MovingFarWhileTheButtonIsHeldShowsNoMenu) {
     ASSERT_TRUE(session.startTray());
     session.input(L"move 400 300 down 1");
-    ASSERT_TRUE(session.main().start(L"PVNMain.exe", L"\"" + folder.path() + L"\""));
+    ASSERT_TRUE(session.startMain(folder.path()));
     ASSERT_TRUE(waitForWindow(L"PVNMAINWINCLASS", nullptr, 10000));
     session.input(L"move 400 420 sleep 100 up 1");
     EXPECT_EQ(0u, session.finish().value_or(99));

@@ -101,7 +101,9 @@ std::wstring FixtureFolder::file(const std::wstring& relative, const std::string
 }
 
 MenuSession::MenuSession()
-    : m_trayLog(binFolder() + L"MenuSessionTray.log"), m_itemHeight(GetSystemMetrics(SM_CYSMICON) + 3) {
+    : m_install(L"menuinst"), m_trayLog(binFolder() + L"MenuSessionTray.log"),
+      m_itemHeight(GetSystemMetrics(SM_CYSMICON) + 3) {
+    m_install.useRealFolderMenu();
     RegKey key(HKEY_CURRENT_USER, kSettingsKey, KEY_ALL_ACCESS, true);
     const std::pair<const wchar_t*, DWORD> numbers[] = {
         {L"StartType", 1},     {L"ToolTipOn", 0},     {L"FHistory", 1},     {L"FolderIcon", 1},
@@ -117,7 +119,8 @@ MenuSession::MenuSession()
     key.writeString(L"Filer0", filerCommand());
     key.writeString(L"Filer1", L"");
     key.writeString(L"Filer2", L"");
-    key.writeString(L"InstallDir", L"\"" + binFolder() + L"\"");
+    // As the settings program writes it; PVNMain and the tray take the quotes off.
+    key.writeString(L"InstallDir", L"\"" + m_install.folder() + L"\"");
     key.writeString(L"TTFName", L"ＭＳ ゴシック");
     key.deleteValue(L"LastMenuItem");
     key.close();
@@ -158,7 +161,11 @@ std::optional<std::wstring> MenuSession::readText(const wchar_t* name) {
     return text;
 }
 
-bool MenuSession::startTray(long long answer) {
+bool MenuSession::startTray() {
+    return m_install.start() && m_install.waitForTray();
+}
+
+bool MenuSession::startRecordingTray(long long answer) {
     if (!m_tray.start(L"PvnTestReceiver.exe",
                       L"log=\"" + m_trayLog + L"\" answer=" + std::to_wstring(answer)))
         return false;
@@ -170,10 +177,15 @@ bool MenuSession::startTray(long long answer) {
 }
 
 void MenuSession::stopTray() {
-    if (HWND tray = FindWindowW(L"PVNTRAYWINCLASS", nullptr))
-        PostMessageW(tray, WM_CLOSE, 0, 0);
-    m_tray.wait(3000);
-    m_tray.kill();
+    if (m_install.process().handle())
+        m_install.stop(5000);
+    m_install.process().kill();
+    if (m_tray.handle()) {
+        if (HWND tray = FindWindowW(L"PVNTRAYWINCLASS", nullptr))
+            PostMessageW(tray, WM_CLOSE, 0, 0);
+        m_tray.wait(3000);
+        m_tray.kill();
+    }
 }
 
 std::vector<HWND> MenuSession::menuWindows() {
@@ -206,8 +218,12 @@ POINT MenuSession::itemCentre(int itemsAbove, int separatorsAbove, HWND menu) co
                              separatorsAbove * kSeparatorHeight + m_itemHeight / 2};
 }
 
+bool MenuSession::startMain(const std::wstring& folder) {
+    return m_main.start(m_install.folder() + L"\\PVNMain.exe", folder.empty() ? L"" : L"\"" + folder + L"\"");
+}
+
 bool MenuSession::open(const std::wstring& folder, bool expectMenu) {
-    if (!m_main.start(L"PVNMain.exe", folder.empty() ? L"" : L"\"" + folder + L"\""))
+    if (!startMain(folder))
         return false;
     for (int i = 0; i < 250; ++i) {
         if (!menuWindows().empty()) {

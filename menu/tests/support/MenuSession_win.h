@@ -1,8 +1,10 @@
 #pragma once
-// Drives PVNMain as a user would: a fixture folder, settings in the key, the stand-in tray, the
-// stand-in filer, input injected through PvnInput, and what the user would see afterwards.
+// Drives PVNMain as a user would: a test installation holding the real tray and PVNMain, settings
+// in the key, the stand-in filer, input injected through PvnInput, and what the user would see
+// afterwards. Tests about the bytes of a request swap the tray for a stand-in that records them.
 #include "common/tests/support/Process_win.h"
 #include "common/tests/support/RequestLog_win.h"
+#include "common/tests/support/TrayInstall_win.h"
 
 #include <windows.h>
 
@@ -30,10 +32,14 @@ public:
     static std::optional<std::wstring> readText(const wchar_t* name);
     static void deleteValue(const wchar_t* name);
 
-    bool startTray(long long answer = 1);
+    // The real tray, resident in the test installation and ready for the user.
+    bool startTray();
+    // A stand-in tray that logs every request (requests()) and answers each with `answer`.
+    bool startRecordingTray(long long answer = 1);
     void stopTray();
-    // Starts PVNMain with the argument (quoted unless empty) and waits for its menu; false when
-    // no menu appeared.
+    // Starts the installation's PVNMain with the argument (quoted unless empty) without waiting.
+    bool startMain(const std::wstring& folder);
+    // Starts PVNMain and waits for its menu; false when no menu appeared.
     bool open(const std::wstring& folder, bool expectMenu = true);
     // Exit code of PVNMain, waiting for it.
     std::optional<DWORD> finish(DWORD milliseconds = 10000);
@@ -45,6 +51,7 @@ public:
     // Centre of an item of the root menu, from the item and separator counts above it.
     POINT itemCentre(int itemsAbove, int separatorsAbove, HWND menu = nullptr) const;
 
+    // What the recording tray received.
     std::vector<LoggedRequest> requests() const;
     std::vector<LoggedRequest> requests(unsigned code) const;
     static std::vector<std::wstring> recentLines();
@@ -57,8 +64,9 @@ public:
     int itemHeight() const { return m_itemHeight; }
 
 private:
+    TrayInstall m_install;
     std::wstring m_trayLog;
-    ChildProcess m_tray;
+    ChildProcess m_tray; // the recording tray
     ChildProcess m_main;
     int m_itemHeight;
 };
