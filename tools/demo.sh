@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The system's main job, shown under Wine on a virtual display: on a fresh Debian 12 machine as root,
-# installs what is missing, builds the Windows programs, starts the tray (a stand-in until the tray
-# program exists), opens the folder menu of a sample folder as Explorer's shell verb would, walks
-# into a sub-folder, and writes a screenshot to the path it prints.
+# installs what is missing, builds the Windows programs, puts them in an install folder of the
+# prefix, starts the tray resident, opens the folder menu of a sample folder as Explorer's shell
+# verb would, walks into a sub-folder, and writes a screenshot to the path it prints.
 #   tools/demo.sh [SCREENSHOT.png]      (PVN_BUILD=<dir> builds in another tree than build/win64)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,7 +18,7 @@ packages=(cmake make g++ python3 googletest libgtest-dev libgmock-dev
 echo "== build ($build)"
 mkdir -p build/logs
 cmake --preset win64 -B "$build" >build/logs/demo.log 2>&1 || { cat build/logs/demo.log; exit 1; }
-cmake --build "$build" --target PVNMain PvnTestReceiver PvnInput -j"$(nproc)" >>build/logs/demo.log 2>&1 ||
+cmake --build "$build" --target PVNMain PVNTray PvnRecorder PvnDriver PvnInput -j"$(nproc)" >>build/logs/demo.log 2>&1 ||
   { grep -E -A5 'error|Error' build/logs/demo.log | head -n 60; exit 1; }
 
 echo "== Wine environment (the first start makes a prefix: about 20 s)"
@@ -35,25 +35,38 @@ printf 'int main() {}\n' >"$sample/projects/parvane/main.cpp"
 printf 'notes\n' >"$sample/projects/notes.txt"
 head -c 4096 /dev/zero >"$sample/data.bin"
 
+# The install folder; the settings program is stood in for by a recorder, the tray only needs it there.
+install="$WINEPREFIX/drive_c/Parvane"
+rm -rf "$install" && mkdir -p "$install"
+cp "$bin/PVNTray.exe" "$bin/PVNMain.exe" "$install/"
+cp "$bin/PvnRecorder.exe" "$install/PVNSet.exe"
+
 key='HKCU\Software\Morrick\Parvane'
 for v in StartType:1 FolderIcon:1 ToolTipOn:1 FHistory:1 MenuSepHeight:9 TTFPoint10:90 DrvOther:1 Order:0; do
   wine reg add "$key" /v "${v%%:*}" /t REG_DWORD /d "${v##*:}" /f >/dev/null 2>&1
 done
 wine reg add "$key" /v TTFName /t REG_SZ /d 'ＭＳ ゴシック' /f >/dev/null 2>&1
 wine reg add "$key" /v Drive /t REG_SZ /d all /f >/dev/null 2>&1
+wine reg add "$key" /v InstallDir /t REG_SZ /d 'C:\Parvane' /f >/dev/null 2>&1
 
 echo "== tray"
-wine "$bin/PvnTestReceiver.exe" "log=C:\\demo-tray.log" >/dev/null 2>&1 &
+wine 'C:\Parvane\PVNTray.exe' >/dev/null 2>&1 &
 tray=$!
-trap 'kill $tray 2>/dev/null || true' EXIT
-sleep 2
+# As the user ends it: the tray menu's 強制終了 and Yes.
+trap 'wine "$bin/PvnDriver.exe" icon right sleep 500 key 0x58 box yes </dev/null >/dev/null 2>&1 || true
+      wait $tray 2>/dev/null || true' EXIT
+for _ in $(seq 100); do
+  wine "$bin/PvnDriver.exe" request 4 </dev/null 2>/dev/null | grep -q 'answer: 1' && break
+  sleep 0.2
+done
 
 echo "== folder menu of C:\\Parvane Sample"
 wine "$bin/PvnInput.exe" move 200 150 >/dev/null 2>&1
-wine "$bin/PVNMain.exe" 'C:\Parvane Sample' >/dev/null 2>&1 &
+wine 'C:\Parvane\PVNMain.exe' 'C:\Parvane Sample' >/dev/null 2>&1 &
 menu=$!
 sleep 3
-# Down to "projects" and open it: its "開く" is highlighted and shows the folder's tooltip.
+# Three items down (the item under the cursor may already be highlighted) and into that sub-folder:
+# its "開く" is highlighted and shows the folder's tooltip.
 wine "$bin/PvnInput.exe" key 0x28 key 0x28 key 0x28 key 0x27 sleep 1200 >/dev/null 2>&1
 mkdir -p "$(dirname "$shot")"
 import -window root "$shot"

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The resident tray's footprint under Wine: CPU time over an idle minute, private memory after start
 # and after a hundred requests, and the size of each shipped binary. Not a test: figures to read.
-#   tray/bench/footprint.sh [build tree]        (default build/hT-win64; needs its test binaries)
+#   tray/bench/footprint.sh [build tree]        (default build/win64; needs its test binaries)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
-tree=$(cd "${1:-$here/build/hT-win64}" && pwd)
+tree=$(cd "${1:-$here/build/win64}" && pwd)
 bin=$tree/bin
 "$here/tools/wine/env" up "$tree/wine"
 eval "$("$here/tools/wine/env" shell "$tree/wine")"

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Screenshots of the tray's menus on the tree's virtual display: the recent menu with its icons,
 # the favourites menu with a separator and the tray icon's own menu. Saved under <tree>/screenshots.
-#   tray/bench/screenshots.sh [build tree]        (default build/hT-win64)
+#   tray/bench/screenshots.sh [build tree]        (default build/win64)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
-tree=$(cd "${1:-$here/build/hT-win64}" && pwd)
+tree=$(cd "${1:-$here/build/win64}" && pwd)
 bin=$tree/bin
 shots=$tree/screenshots
 mkdir -p "$shots"
