@@ -20,7 +20,7 @@ std::wstring requestPath(const LoggedRequest& r, std::size_t i = 0) {
 
 class MainProgram : public ::testing::Test {
 protected:
-    MainProgram() : folder(L"pvnmenu") {
+    MainProgram() : folder(L"C:\\pvnmenu") {
         sub = folder.folder(L"sub");
         folder.file(L"sub\\inner.txt");
         tool = folder.file(L"tool.exe");

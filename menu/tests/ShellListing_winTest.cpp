@@ -29,7 +29,7 @@ protected:
 };
 
 TEST_F(ShellListingTest, FoldersFilesHiddenEntriesAndArchives) {
-    FixtureFolder f(L"pvnlisting");
+    FixtureFolder f(L"C:\\pvnlisting");
     f.folder(L"b");
     f.folder(L"サブ");
     f.file(L"z.txt");
@@ -48,7 +48,7 @@ TEST_F(ShellListingTest, FoldersFilesHiddenEntriesAndArchives) {
 }
 
 TEST_F(ShellListingTest, NewestFirstAndByExtension) {
-    FixtureFolder f(L"pvnlisting");
+    FixtureFolder f(L"C:\\pvnlisting");
     const std::wstring old = f.file(L"old.txt"), young = f.file(L"young.bmp"), plain = f.file(L"readme");
     auto stamp = [](const std::wstring& path, WORD year) {
         SYSTEMTIME st{year, 6, 0, 15, 12, 0, 0, 0};
@@ -72,7 +72,7 @@ TEST_F(ShellListingTest, MissingAndVirtualFoldersListNothing) {
     const FolderContents network = list(L"\\\\server", true);
     EXPECT_TRUE(network.files.empty() && network.folders.empty()) << "a bare server name";
     EXPECT_FALSE(folderAccessible(L"C:\\pvn-missing-folder"));
-    FixtureFolder f(L"pvnlisting");
+    FixtureFolder f(L"C:\\pvnlisting");
     EXPECT_TRUE(folderAccessible(f.path())) << "an empty folder";
     EXPECT_TRUE(folderAccessible(L"c:\\"));
     EXPECT_FALSE(hasSubFolder(f.path()));
@@ -118,7 +118,7 @@ TEST(LstrcmpOrder, CollationKeysGiveTheSameOrderAsLstrcmpW) {
 }
 
 TEST(MenuTooltipLines, FileFolderDriveAndAbout) {
-    FixtureFolder f(L"pvntooltip");
+    FixtureFolder f(L"C:\\pvntooltip");
     const std::wstring big = f.file(L"big.bin", std::string(1234567, 'x'));
     auto lines = FMenuTT::linesFor(big, -4);
     ASSERT_GE(lines.size(), 4u);

@@ -81,7 +81,7 @@ protected:
     SettingBackup m_addContext{L"AddContext"};
     FileBackup m_recent{recentListFile()};
     ExtensionLibrary m_library;
-    FixtureFolder m_fixture{L"PvnShlExInvoke"};
+    FixtureFolder m_fixture{FixtureFolder::inTemp(L"PvnShlExInvoke")};
     UniqueMenu m_menu{CreatePopupMenu()};
 
     void SetUp() override {
@@ -108,8 +108,8 @@ protected:
 TEST_F(ShellExtentInvokeTest, FileOperationsSendsEverySelectedPathInOrder) {
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
-    const std::vector<std::wstring> paths = {m_fixture.makeFile(L"一.txt"), m_fixture.makeFolder(L"二"),
-                                             m_fixture.makeFile(L"three 3.txt")};
+    const std::vector<std::wstring> paths = {m_fixture.file(L"一.txt"), m_fixture.folder(L"二"),
+                                             m_fixture.file(L"three 3.txt")};
     auto menu = builtMenu(paths, MAKE_HRESULT(SEVERITY_SUCCESS, 0, 1));
     ASSERT_TRUE(menu);
     EXPECT_EQ(S_OK, invokeOffset(*menu.get(), 0));
@@ -124,7 +124,7 @@ TEST_F(ShellExtentInvokeTest, FileOperationsSendsEverySelectedPathInOrder) {
 }
 
 TEST_F(ShellExtentInvokeTest, ATrayThatDoesNotTakeTheRequestIsReported) {
-    const std::wstring file = m_fixture.makeFile(L"a.txt");
+    const std::wstring file = m_fixture.file(L"a.txt");
     {
         TrayStandIn refusing(L"answer=0");
         ASSERT_TRUE(refusing.running());
@@ -150,7 +150,7 @@ TEST_F(ShellExtentInvokeTest, ATrayThatDoesNotTakeTheRequestIsReported) {
 TEST_F(ShellExtentInvokeTest, ASectionInUseIsLeftAloneAndTheRequestNotSent) {
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
-    auto menu = builtMenu({m_fixture.makeFile(L"a.txt")}, MAKE_HRESULT(SEVERITY_SUCCESS, 0, 2));
+    auto menu = builtMenu({m_fixture.file(L"a.txt")}, MAKE_HRESULT(SEVERITY_SUCCESS, 0, 2));
     ASSERT_TRUE(menu);
     // Another program's request is in flight.
     UniqueMapping section(
@@ -172,7 +172,7 @@ TEST_F(ShellExtentInvokeTest, ASectionInUseIsLeftAloneAndTheRequestNotSent) {
 TEST_F(ShellExtentInvokeTest, CopyNameOfAFileIsThePathAndLeavesTheRecentListAlone) {
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
-    const std::wstring file = m_fixture.makeFile(L"memo.txt");
+    const std::wstring file = m_fixture.file(L"memo.txt");
     auto menu = builtMenu({file}, MAKE_HRESULT(SEVERITY_SUCCESS, 0, 2));
     ASSERT_TRUE(menu);
     EXPECT_EQ(S_OK, invokeOffset(*menu.get(), 1));
@@ -183,7 +183,7 @@ TEST_F(ShellExtentInvokeTest, CopyNameOfAFileIsThePathAndLeavesTheRecentListAlon
 TEST_F(ShellExtentInvokeTest, CopyNameOfAFolderWithABlankIsQuotedAndRecorded) {
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
-    const std::wstring folder = m_fixture.makeFolder(L"Program Files");
+    const std::wstring folder = m_fixture.folder(L"Program Files");
     auto menu = builtMenu({folder}, MAKE_HRESULT(SEVERITY_SUCCESS, 0, 3));
     ASSERT_TRUE(menu);
     EXPECT_EQ(S_OK, invokeOffset(*menu.get(), 2));
@@ -199,7 +199,7 @@ TEST_F(ShellExtentInvokeTest, CopyNameOfAFolderWithABlankIsQuotedAndRecorded) {
 TEST_F(ShellExtentInvokeTest, ShiftDoublesTheBackslashesInsideTheQuotes) {
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
-    const std::wstring folder = m_fixture.makeFolder(L"My App");
+    const std::wstring folder = m_fixture.folder(L"My App");
     auto menu = builtMenu({folder}, MAKE_HRESULT(SEVERITY_SUCCESS, 0, 3));
     ASSERT_TRUE(menu);
     std::wstring doubled;
@@ -217,7 +217,7 @@ TEST_F(ShellExtentInvokeTest, ShiftDoublesTheBackslashesInsideTheQuotes) {
 TEST_F(ShellExtentInvokeTest, CommandPromptStartsCmdInTheFolder) {
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
-    const std::wstring folder = m_fixture.makeFolder(L"prompt");
+    const std::wstring folder = m_fixture.folder(L"prompt");
     auto menu = builtMenu({folder}, MAKE_HRESULT(SEVERITY_SUCCESS, 0, 3));
     ASSERT_TRUE(menu);
     NewPrompts prompts;
@@ -229,7 +229,7 @@ TEST_F(ShellExtentInvokeTest, CommandPromptStartsCmdInTheFolder) {
 TEST_F(ShellExtentInvokeTest, OnlyOffsetsOfAddedEntriesAreCarriedOut) {
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
-    const std::wstring file = m_fixture.makeFile(L"a.txt");
+    const std::wstring file = m_fixture.file(L"a.txt");
 
     auto unbuilt = m_library.createMenu();
     ASSERT_TRUE(unbuilt);

@@ -94,9 +94,9 @@ TEST_F(ShellExtentLifetimeTest, ExtensionInterfacesShareOneIdentityAndCount) {
 }
 
 TEST_F(ShellExtentLifetimeTest, InitializeKeepsTheDataObjectUntilReleaseOrReplacement) {
-    FixtureFolder fixture(L"PvnShlExLife");
-    ComPtr<IDataObject> first = shellDataObject({fixture.makeFile(L"a.txt")});
-    ComPtr<IDataObject> second = shellDataObject({fixture.makeFile(L"b.txt")});
+    FixtureFolder fixture(FixtureFolder::inTemp(L"PvnShlExLife"));
+    ComPtr<IDataObject> first = shellDataObject({fixture.file(L"a.txt")});
+    ComPtr<IDataObject> second = shellDataObject({fixture.file(L"b.txt")});
     ASSERT_TRUE(first && second);
     ComPtr<IContextMenu> menu = m_library.createMenu();
     ASSERT_TRUE(menu);

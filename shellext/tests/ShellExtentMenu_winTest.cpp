@@ -20,7 +20,7 @@ protected:
     SettingBackup m_trayHandle{L"PVNTrayHandle"};
     SettingBackup m_addContext{L"AddContext"};
     ExtensionLibrary m_library;
-    FixtureFolder m_fixture{L"PvnShlExMenu"};
+    FixtureFolder m_fixture{FixtureFolder::inTemp(L"PvnShlExMenu")};
     UniqueMenu m_menu{CreatePopupMenu()};
 
     void SetUp() override {
@@ -52,7 +52,7 @@ protected:
 TEST_F(ShellExtentMenuTest, OneFolderGetsAllThreeEntriesBelowASeparator) {
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
-    auto menu = menuFor({m_fixture.makeFolder(L"フォルダ")});
+    auto menu = menuFor({m_fixture.folder(L"フォルダ")});
     ASSERT_TRUE(menu);
     EXPECT_EQ(MAKE_HRESULT(SEVERITY_SUCCESS, 0, 3), query(*menu.get()));
     const std::vector<MenuEntry> expected = {{1, false, L"開く(&O)"},
@@ -71,7 +71,7 @@ TEST_F(ShellExtentMenuTest, OneFolderGetsAllThreeEntriesBelowASeparator) {
 TEST_F(ShellExtentMenuTest, OneFileGetsFileOperationsAndTheNameWithNothingBetween) {
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
-    auto menu = menuFor({m_fixture.makeFile(L"メモ.txt")});
+    auto menu = menuFor({m_fixture.file(L"メモ.txt")});
     ASSERT_TRUE(menu);
     EXPECT_EQ(MAKE_HRESULT(SEVERITY_SUCCESS, 0, 2), query(*menu.get()));
     const std::vector<MenuEntry> expected = {{1, false, L"開く(&O)"},
@@ -85,7 +85,7 @@ TEST_F(ShellExtentMenuTest, OneFileGetsFileOperationsAndTheNameWithNothingBetwee
 TEST_F(ShellExtentMenuTest, SeveralItemsGetOnlyFileOperations) {
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
-    auto menu = menuFor({m_fixture.makeFile(L"a.txt"), m_fixture.makeFolder(L"b"), m_fixture.makeFile(L"c d.txt")});
+    auto menu = menuFor({m_fixture.file(L"a.txt"), m_fixture.folder(L"b"), m_fixture.file(L"c d.txt")});
     ASSERT_TRUE(menu);
     EXPECT_EQ(MAKE_HRESULT(SEVERITY_SUCCESS, 0, 1), query(*menu.get(), 2));
     const std::vector<MenuEntry> expected = {{1, false, L"開く(&O)"},
@@ -99,7 +99,7 @@ TEST_F(ShellExtentMenuTest, AnEmptyMenuGetsNoSeparator) {
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
     UniqueMenu empty(CreatePopupMenu());
-    auto menu = menuFor({m_fixture.makeFile(L"a.txt")});
+    auto menu = menuFor({m_fixture.file(L"a.txt")});
     ASSERT_TRUE(menu);
     EXPECT_EQ(MAKE_HRESULT(SEVERITY_SUCCESS, 0, 2), menu->QueryContextMenu(empty.get(), 0, 7, 20, CMF_EXPLORE));
     const std::vector<MenuEntry> expected = {{7, false, L"PVNファイル操作(&F)"}, {8, false, L"PVN Name to Clip.(&N)"}};
@@ -110,7 +110,7 @@ TEST_F(ShellExtentMenuTest, AddContextOffAddsNothingAndSucceedsWithoutAskingTheT
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
     m_addContext.setDword(0);
-    auto menu = menuFor({m_fixture.makeFolder(L"x")});
+    auto menu = menuFor({m_fixture.folder(L"x")});
     ASSERT_TRUE(menu);
     EXPECT_EQ(S_OK, query(*menu.get()));
     EXPECT_EQ(explorersOwn(), menuEntries(m_menu.get()));
@@ -123,7 +123,7 @@ TEST_F(ShellExtentMenuTest, AddContextOffAddsNothingAndSucceedsWithoutAskingTheT
 TEST_F(ShellExtentMenuTest, VerbsOnlyIsRefused) {
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
-    auto menu = menuFor({m_fixture.makeFolder(L"x")});
+    auto menu = menuFor({m_fixture.folder(L"x")});
     ASSERT_TRUE(menu);
     EXPECT_EQ(E_FAIL, query(*menu.get(), 1, CMF_VERBSONLY));
     EXPECT_EQ(explorersOwn(), menuEntries(m_menu.get()));
@@ -132,7 +132,7 @@ TEST_F(ShellExtentMenuTest, VerbsOnlyIsRefused) {
 TEST_F(ShellExtentMenuTest, ADoubleClickAddsNothingAndLeavesTheTrayAlone) {
     TrayStandIn tray;
     ASSERT_TRUE(tray.running());
-    auto menu = menuFor({m_fixture.makeFolder(L"x")});
+    auto menu = menuFor({m_fixture.folder(L"x")});
     ASSERT_TRUE(menu);
     EXPECT_EQ(S_OK, query(*menu.get(), 1, CMF_DEFAULTONLY));
     EXPECT_EQ(explorersOwn(), menuEntries(m_menu.get()));
@@ -140,7 +140,7 @@ TEST_F(ShellExtentMenuTest, ADoubleClickAddsNothingAndLeavesTheTrayAlone) {
 }
 
 TEST_F(ShellExtentMenuTest, WithoutATrayThereAreNoEntries) {
-    auto menu = menuFor({m_fixture.makeFolder(L"x")});
+    auto menu = menuFor({m_fixture.folder(L"x")});
     ASSERT_TRUE(menu);
 
     m_trayHandle.remove();
@@ -164,7 +164,7 @@ TEST_F(ShellExtentMenuTest, WithoutATrayThereAreNoEntries) {
 TEST_F(ShellExtentMenuTest, AHungTrayCostsTheMenuSecondsNotForever) {
     TrayStandIn tray(L"hang=20000");
     ASSERT_TRUE(tray.running());
-    auto menu = menuFor({m_fixture.makeFolder(L"x")});
+    auto menu = menuFor({m_fixture.folder(L"x")});
     ASSERT_TRUE(menu);
     const DWORD start = GetTickCount();
     EXPECT_EQ(E_FAIL, query(*menu.get()));

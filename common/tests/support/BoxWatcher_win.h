@@ -25,8 +25,9 @@ public:
     BoxWatcher(const BoxWatcher&) = delete;
     BoxWatcher& operator=(const BoxWatcher&) = delete;
 
+    // The texts of the boxes seen so far.
     std::vector<std::wstring> texts() const;
-    // Waits up to the time for at least n boxes to have been answered.
+    // Waits up to the time for at least n boxes to have been answered and gone.
     bool waitFor(size_t n, DWORD milliseconds = 5000) const;
 
 private:
@@ -35,6 +36,7 @@ private:
     int m_answer;
     std::wstring m_title;
     std::atomic<bool> m_stop{false};
+    std::atomic<size_t> m_answered{0};
     mutable std::mutex m_mutex;
     std::vector<std::wstring> m_texts;
     std::thread m_thread;

@@ -7,20 +7,12 @@
 #include "common/SettingsKey.h"
 #include "common/TrayHandle_win.h"
 #include "common/WinTextPlatform_win.h"
+#include "common/tests/support/TestFiles_win.h"
 
 #include <shellapi.h>
 
 namespace pvn::test {
 namespace {
-
-void removeTree(const std::wstring& folder) {
-    std::wstring from = folder + L'\0';
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationW(&op);
-}
 
 // The first top-level window of the process with the class (and visible, when asked).
 HWND windowOfProcess(DWORD pid, const wchar_t* className, bool visibleOnly) {
@@ -164,29 +156,7 @@ std::optional<DWORD> TrayInstall::stop(DWORD milliseconds) {
     return m_process.wait(milliseconds);
 }
 
-std::vector<std::wstring> TrayInstall::calls() const {
-    std::vector<std::wstring> lines;
-    HANDLE file = CreateFileW((m_folder + L"\\calls.log").c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return lines;
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got)
-        bytes.append(buffer, got);
-    CloseHandle(file);
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find("\r\n", start);
-        if (end == std::string::npos)
-            end = bytes.size();
-        lines.push_back(fromCodePage(CP_UTF8, std::string_view(bytes).substr(start, end - start)));
-        start = end + 2;
-    }
-    return lines;
-}
+std::vector<std::wstring> TrayInstall::calls() const { return readUtf8Lines(m_folder + L"\\calls.log"); }
 
 void TrayInstall::clearCalls() const { DeleteFileW((m_folder + L"\\calls.log").c_str()); }
 

@@ -8,97 +8,11 @@
 namespace pvn::test {
 namespace {
 
-std::wstring fromUtf8(const std::string& bytes) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0)
-        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), n);
-    return out;
-}
-
-std::string readBytes(const std::wstring& path) {
-    HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return {};
-    std::string bytes(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
-}
-
-std::vector<std::wstring> lines(const std::wstring& text) {
-    std::vector<std::wstring> out;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(L'\n', start);
-        if (end == std::wstring::npos)
-            end = text.size();
-        std::wstring line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == L'\r')
-            line.pop_back();
-        out.push_back(line);
-        start = end + 1;
-    }
-    return out;
-}
-
 std::wstring filerLog(const std::wstring& folder = binFolder()) {
     return folder + (folder.ends_with(L'\\') ? L"" : L"\\") + L"PvnTestFiler.log";
 }
 
 } // namespace
-
-void removeTree(const std::wstring& path) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            const std::wstring child = path + L"\\" + name;
-            SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                removeTree(child);
-            else
-                DeleteFileW(child.c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryW(path.c_str());
-}
-
-FixtureFolder::FixtureFolder(const std::wstring& name) : m_path(L"C:\\" + name) {
-    removeTree(m_path);
-    CreateDirectoryW(m_path.c_str(), nullptr);
-}
-
-FixtureFolder::~FixtureFolder() {
-    removeTree(m_path);
-}
-
-std::wstring FixtureFolder::folder(const std::wstring& relative) const {
-    const std::wstring path = m_path + L"\\" + relative;
-    CreateDirectoryW(path.c_str(), nullptr);
-    return path;
-}
-
-std::wstring FixtureFolder::file(const std::wstring& relative, const std::string& content,
-                                 DWORD attributes) const {
-    const std::wstring path = m_path + L"\\" + relative;
-    HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    CloseHandle(file);
-    if (attributes)
-        SetFileAttributesW(path.c_str(), attributes);
-    return path;
-}
 
 MenuSession::MenuSession()
     : m_install(L"menuinst"), m_trayLog(binFolder() + L"MenuSessionTray.log"),
@@ -268,7 +182,7 @@ std::vector<std::wstring> MenuSession::filerRecord(const std::wstring& folder) {
     const std::wstring log = filerLog(folder);
     for (int i = 0; i < 100 && GetFileAttributesW(log.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
         Sleep(20);
-    return lines(fromUtf8(readBytes(log)));
+    return readUtf8Lines(log);
 }
 
 std::wstring MenuSession::filerCommand(const std::wstring& placeholder) {

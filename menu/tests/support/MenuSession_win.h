@@ -4,6 +4,7 @@
 // afterwards. Tests about the bytes of a request swap the tray for a stand-in that records them.
 #include "common/tests/support/Process_win.h"
 #include "common/tests/support/RequestLog_win.h"
+#include "common/tests/support/TestFiles_win.h"
 #include "common/tests/support/TrayInstall_win.h"
 
 #include <windows.h>
@@ -70,24 +71,5 @@ private:
     ChildProcess m_main;
     int m_itemHeight;
 };
-
-// A folder tree under C:\, removed again at destruction.
-class FixtureFolder {
-public:
-    explicit FixtureFolder(const std::wstring& name);
-    ~FixtureFolder();
-    FixtureFolder(const FixtureFolder&) = delete;
-    FixtureFolder& operator=(const FixtureFolder&) = delete;
-
-    const std::wstring& path() const { return m_path; }
-    std::wstring folder(const std::wstring& relative) const;
-    std::wstring file(const std::wstring& relative, const std::string& content = "x",
-                      DWORD attributes = 0) const;
-
-private:
-    std::wstring m_path;
-};
-
-void removeTree(const std::wstring& path);
 
 } // namespace pvn::test

@@ -104,36 +104,6 @@ std::vector<MenuEntry> menuEntries(HMENU menu) {
     return entries;
 }
 
-FixtureFolder::FixtureFolder(const std::wstring& name) {
-    wchar_t temp[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, temp);
-    m_path = std::wstring(temp) + name;
-    if (!m_path.empty() && m_path.back() == L'\\')
-        m_path.pop_back();
-    CreateDirectoryW(m_path.c_str(), nullptr);
-}
-
-FixtureFolder::~FixtureFolder() {
-    std::wstring from = m_path + L'\0';
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationW(&op);
-}
-
-std::wstring FixtureFolder::makeFolder(const std::wstring& name) const {
-    std::wstring path = m_path + L"\\" + name;
-    CreateDirectoryW(path.c_str(), nullptr);
-    return path;
-}
-
-std::wstring FixtureFolder::makeFile(const std::wstring& name) const {
-    std::wstring path = m_path + L"\\" + name;
-    writeWholeFile(path, "x");
-    return path;
-}
-
 SettingBackup::SettingBackup(const wchar_t* name) : m_name(name) {
     RegKey key(HKEY_CURRENT_USER, kSettingsKey, KEY_QUERY_VALUE);
     DWORD size = 0;
@@ -159,24 +129,6 @@ void SettingBackup::setDword(DWORD value) const {
 void SettingBackup::remove() const {
     RegKey key(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE, true);
     key.deleteValue(m_name);
-}
-
-std::string readWholeFile(const std::wstring& path) {
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    std::string content;
-    char buffer[4096];
-    DWORD got = 0;
-    while (file && ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
-        content.append(buffer, got);
-    return content;
-}
-
-bool writeWholeFile(const std::wstring& path, const std::string& content) {
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    return file && WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
-           written == content.size();
 }
 
 FileBackup::FileBackup(std::wstring path) : m_path(std::move(path)) {

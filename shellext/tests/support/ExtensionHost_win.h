@@ -2,6 +2,7 @@
 // Loads the built extension DLL and drives it the way Explorer does: class object, instance,
 // Initialize with the shell's own data object for a selection, QueryContextMenu, InvokeCommand.
 #include "common/Handle_win.h"
+#include "common/tests/support/TestFiles_win.h"
 
 #include <shlobj.h>
 
@@ -53,22 +54,6 @@ struct MenuEntry {
 };
 std::vector<MenuEntry> menuEntries(HMENU menu);
 
-// A folder under %TEMP% made for one test and removed with everything in it afterwards.
-class FixtureFolder {
-public:
-    explicit FixtureFolder(const std::wstring& name);
-    ~FixtureFolder();
-    FixtureFolder(const FixtureFolder&) = delete;
-    FixtureFolder& operator=(const FixtureFolder&) = delete;
-
-    const std::wstring& path() const { return m_path; }
-    std::wstring makeFolder(const std::wstring& name) const;
-    std::wstring makeFile(const std::wstring& name) const;
-
-private:
-    std::wstring m_path;
-};
-
 // A registry value of the settings key, put back as it was (or removed) at the end of the scope.
 class SettingBackup {
 public:
@@ -101,8 +86,6 @@ private:
     std::string m_content;
 };
 
-std::string readWholeFile(const std::wstring& path);
-bool writeWholeFile(const std::wstring& path, const std::string& content);
 
 // CF_UNICODETEXT of the clipboard, or nothing.
 std::optional<std::wstring> clipboardText();
