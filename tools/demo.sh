@@ -35,11 +35,9 @@ printf 'int main() {}\n' >"$sample/projects/parvane/main.cpp"
 printf 'notes\n' >"$sample/projects/notes.txt"
 head -c 4096 /dev/zero >"$sample/data.bin"
 
-# The install folder; the settings program is stood in for by a recorder, the tray only needs it there.
-install="$WINEPREFIX/drive_c/Parvane"
-rm -rf "$install" && mkdir -p "$install"
-cp "$bin/PVNTray.exe" "$bin/PVNMain.exe" "$install/"
-cp "$bin/PvnRecorder.exe" "$install/PVNSet.exe"
+# The install folder, with a recorder standing in for the settings program the tray needs beside it.
+. "$top/tools/wine/tray.sh"
+tray_install "$WINEPREFIX/drive_c/Parvane" "$bin" real
 
 key='HKCU\Software\Morrick\Parvane'
 for v in StartType:1 FolderIcon:1 ToolTipOn:1 FHistory:1 MenuSepHeight:9 TTFPoint10:90 DrvOther:1 Order:0; do
@@ -47,18 +45,11 @@ for v in StartType:1 FolderIcon:1 ToolTipOn:1 FHistory:1 MenuSepHeight:9 TTFPoin
 done
 wine reg add "$key" /v TTFName /t REG_SZ /d 'ＭＳ ゴシック' /f >/dev/null 2>&1
 wine reg add "$key" /v Drive /t REG_SZ /d all /f >/dev/null 2>&1
-wine reg add "$key" /v InstallDir /t REG_SZ /d 'C:\Parvane' /f >/dev/null 2>&1
 
 echo "== tray"
-wine 'C:\Parvane\PVNTray.exe' >/dev/null 2>&1 &
-tray=$!
-# As the user ends it: the tray menu's 強制終了 and Yes.
-trap 'wine "$bin/PvnDriver.exe" icon right sleep 500 key 0x58 box yes </dev/null >/dev/null 2>&1 || true
-      wait $tray 2>/dev/null || true' EXIT
-for _ in $(seq 100); do
-  wine "$bin/PvnDriver.exe" request 4 </dev/null 2>/dev/null | grep -q 'answer: 1' && break
-  sleep 0.2
-done
+# Ended as the user ends it, whatever happens next.
+trap 'tray_quit "$bin"' EXIT
+tray_start "$WINEPREFIX/drive_c/Parvane" "$bin"
 
 echo "== folder menu of C:\\Parvane Sample"
 wine "$bin/PvnInput.exe" move 200 150 >/dev/null 2>&1

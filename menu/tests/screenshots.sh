@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Screenshots of the folder menu under Wine, for looking at:
-#   menu/tests/screenshots.sh [BUILD_DIR]     (default build/win64; needs PVNMain, PvnInput, PvnTestReceiver)
+#   menu/tests/screenshots.sh [BUILD_DIR]     (default build/win64; needs PVNMain, PVNTray, PvnRecorder, PvnDriver, PvnInput)
 # Writes BUILD_DIR/screenshots/*.png: a folder menu with icons and a hidden file, the drive menu, the
 # tooltips of a file and of "About", and MenuOverFlow 1 and 2 on an 800x600 screen.
 set -euo pipefail
@@ -14,7 +14,10 @@ key='HKCU\Software\Morrick\Parvane'
 reg_dword() { wine reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
 reg_text() { wine reg add "$key" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1; }
 
-# One environment: prefix, display, fixture folders, settings, stand-in tray.
+. "$root/tools/wine/tray.sh"
+inst=$bin/shotmenu
+
+# One environment: prefix, display, fixture folders, settings, the tray resident.
 enter() {
   PVN_SCREEN=${2:-1280x1024x24} "$root/tools/wine/env" up "$1"
   eval "$("$root/tools/wine/env" shell "$1")"
@@ -27,23 +30,23 @@ enter() {
   for i in $(seq -w 1 90); do printf '%s\n' "$i" >"$many/file$i.txt"; done
   for v in IncludeHidden:1 FolderIcon:1 ToolTipOn:0 FHistory:1 MenuSepHeight:9 TTFPoint10:90 StartType:1 \
            MenuOverFlow:0 DrvOther:1 PosFix:0 OpenShift:0 FileNum:0; do reg_dword "${v%%:*}" "${v##*:}"; done
-  reg_text TTFName 'ＭＳ ゴシック'; reg_text Drive all; reg_text InstallDir "Z:$(echo "$bin" | tr / '\\')"
-  wine "$bin/PvnTestReceiver.exe" "log=C:\\pvnshots.log" >/dev/null 2>&1 &
-  tray=$!
-  sleep 2
+  reg_text TTFName 'ＭＳ ゴシック'; reg_text Drive all
+  tray_install "$inst" "$bin" real
+  tray_start "$inst" "$bin"
 }
 
 leave() {
   wine "$bin/PvnInput.exe" key 0x1B key 0x1B key 0x1B >/dev/null 2>&1 || true
   sleep 1
-  kill "$tray" 2>/dev/null || true
+  tray_quit "$bin"
+  sleep 1
 }
 
 # shot NAME ARGUMENT KEYS... : opens the menu at (300, 200), sends the keys, waits, captures.
 shot() {
   local name=$1 arg=$2; shift 2
   wine "$bin/PvnInput.exe" move 300 200 >/dev/null 2>&1
-  wine "$bin/PVNMain.exe" "$arg" >/dev/null 2>&1 &
+  wine "$inst/PVNMain.exe" "$arg" >/dev/null 2>&1 &
   local main=$!
   sleep 2.5
   [ $# -gt 0 ] && wine "$bin/PvnInput.exe" "$@" >/dev/null 2>&1

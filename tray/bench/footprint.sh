@@ -9,22 +9,14 @@ bin=$tree/bin
 "$here/tools/wine/env" up "$tree/wine"
 eval "$("$here/tools/wine/env" shell "$tree/wine")"
 
+. "$here/tools/wine/tray.sh"
 inst=$bin/benchinst
-rm -rf "$inst" && mkdir -p "$inst"
-cp "$bin/PVNTray.exe" "$inst/"
-cp "$bin/PvnRecorder.exe" "$inst/PVNSet.exe"
-cp "$bin/PvnRecorder.exe" "$inst/PVNMain.exe"
-winst=$(winepath -w "$inst")
+tray_install "$inst" "$bin"
 key='HKCU\Software\Morrick\Parvane'
-wine reg add "$key" /v InstallDir /t REG_SZ /d "$winst" /f >/dev/null 2>&1
 for v in HKDrv HKRec HKFav HKLast HKLastMenu HKMyDoc; do wine reg add "$key" /v $v /t REG_DWORD /d 0 /f >/dev/null 2>&1; done
 
-wine "$inst/PVNTray.exe" </dev/null >/dev/null 2>&1 &
-for _ in $(seq 100); do
-  pid=$(pgrep -f 'benchinst.PVNTray.exe' | head -1 || true)
-  [ -n "$pid" ] && wine "$bin/PvnDriver.exe" request 4 </dev/null 2>/dev/null | grep -q 'answer: 1' && break
-  sleep 0.2
-done
+tray_start "$inst" "$bin"
+pid=$(pgrep -f 'benchinst.PVNTray.exe' | head -1 || true)
 [ -n "${pid:-}" ] || { echo "tray did not start" >&2; exit 1; }
 
 private_kb() { awk '/^Private_(Clean|Dirty):/ {s += $2} END {print s}' "/proc/$1/smaps"; }
@@ -41,8 +33,7 @@ echo "private memory after 100 requests: $(private_kb "$pid") KiB"
 wine "$bin/PvnDriver.exe" request 4 0 100 </dev/null >/dev/null 2>&1
 echo "private memory after 200 requests: $(private_kb "$pid") KiB"
 
-hwnd_close() { wine "$bin/PvnDriver.exe" icon right sleep 500 key 0x58 box yes </dev/null >/dev/null 2>&1 || true; }
-hwnd_close
+tray_quit "$bin"
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 
 strip_size() { local f=$1; local t; t=$(mktemp); x86_64-w64-mingw32-strip -o "$t" "$f" 2>/dev/null || i686-w64-mingw32-strip -o "$t" "$f"; stat -c %s "$t"; rm -f "$t"; }

@@ -11,15 +11,12 @@ mkdir -p "$shots"
 "$here/tools/wine/env" up "$tree/wine"
 eval "$("$here/tools/wine/env" shell "$tree/wine")"
 
+. "$here/tools/wine/tray.sh"
 inst=$bin/shotinst
-rm -rf "$inst" && mkdir -p "$inst"
-cp "$bin/PVNTray.exe" "$inst/"
-cp "$bin/PvnRecorder.exe" "$inst/PVNSet.exe"
-cp "$bin/PvnRecorder.exe" "$inst/PVNMain.exe"
+tray_install "$inst" "$bin"
 mkdir -p "$inst/Projects/Parvane/source" "$inst/Documents/Letters" "$inst/Pictures" "$inst/Music/Albums"
 winst=$(winepath -w "$inst")
 key='HKCU\Software\Morrick\Parvane'
-wine reg add "$key" /v InstallDir /t REG_SZ /d "$winst" /f >/dev/null 2>&1
 wine reg add "$key" /v FolderIcon /t REG_DWORD /d 1 /f >/dev/null 2>&1
 wine reg add "$key" /v FavFName /t REG_DWORD /d 1 /f >/dev/null 2>&1
 wine reg add "$key" /v RecentSortType /t REG_DWORD /d 0 /f >/dev/null 2>&1
@@ -32,11 +29,7 @@ printf '%s\r\n' "$winst\\Music\\Albums" "$winst\\Projects\\Parvane\\source" "c:\
 printf '%s\r\n' "$winst\\Projects\\Parvane" "$winst\\Documents" "-" "c:\\" "c:\\windows\\system32" \
   >"$appdata/Morrick/PVNFavorites.lst"
 
-wine "$inst/PVNTray.exe" </dev/null >/dev/null 2>&1 &
-for _ in $(seq 100); do
-  wine "$bin/PvnDriver.exe" request 4 </dev/null 2>/dev/null | grep -q 'answer: 1' && break
-  sleep 0.2
-done
+tray_start "$inst" "$bin"
 drive() { wine "$bin/PvnDriver.exe" "$@" </dev/null 2>/dev/null; }
 
 drive move 200 200 icon left menu sleep 300 down 0x28 up 0x28 down 0x28 up 0x28 sleep 300
