@@ -10,6 +10,7 @@ mkdir -p "$work/corpus"
 case $target in
   ZipFuzz) cp "$data"/*.zip "$work/corpus/" ;;
   CabFuzz) cp "$data"/*.cab "$work/corpus/" ;;
+  BitmapFuzz) for f in "$data"/*.bmp; do printf '\020\014' | cat - "$f" >"$work/corpus/$(basename "$f")"; done ;;
   TextFuzz) for f in "$data"/*.txt; do printf '\012\004' | cat - "$f" >"$work/corpus/$(basename "$f")"; done ;;
 esac
 if [ -d "$src/tray/preview/fuzz/corpus/$target" ]; then

@@ -1,5 +1,6 @@
 // Archives and texts made by real tools (data/make_fixtures.sh), read from disk.
 #include "tray/preview/ArchivePreview.h"
+#include "tray/preview/BitmapReader.h"
 #include "tray/preview/CCabFileEnum.h"
 #include "tray/preview/CZipFileEnum.h"
 #include "tray/preview/PosixByteSource.h"
@@ -112,6 +113,45 @@ TEST_F(FixturesTest, ListingStepOverRealFiles) {
     ASSERT_TRUE(archivePreview(env, fixture("sjis.txt") + L".zip", 2, lines));
     EXPECT_THAT(lines, ElementsAre(L"アーカイブ中身なし"));
     EXPECT_THAT(ui.messages, IsEmpty());
+}
+
+// ImageMagick's bitmaps: every plain depth is read whole at its size; run-length encoding is not.
+TEST(BitmapFixturesTest, ImageMagickBitmapsOfEveryDepth) {
+    struct Case {
+        const char* name;
+        const wchar_t* caption;
+        std::size_t infoSize;
+    };
+    const Case cases[] = {
+        {"im_1.bmp", L"12x16(1bit)", 40 + 8},     {"im_4.bmp", L"12x16(4bit)", 40 + 64},
+        {"im_8.bmp", L"12x16(8bit)", 40 + 1024},  {"im_16.bmp", L"12x16(16bit)", 40 + 12},
+        {"im_24.bmp", L"12x16(24bit)", 40},       {"im_32.bmp", L"12x16(32bit)", 40 + 12},
+        {"im_24topdown.bmp", L"12x16(24bit)", 40},
+    };
+    std::vector<std::uint8_t> bottomUp;
+    for (const Case& c : cases) {
+        const std::string path = std::string(PVN_PREVIEW_TEST_DATA) + "/" + c.name;
+        PosixFileSystem files;
+        OpenResult file = files.openRead(std::wstring(path.begin(), path.end()), AccessHint::RandomAccess);
+        ASSERT_TRUE(file.source) << c.name;
+        CollectingPreviewUi ui;
+        const auto picture = readBitmap(*file.source, ui, 500, 500);
+        ASSERT_TRUE(picture) << c.name;
+        EXPECT_EQ(picture->caption, c.caption);
+        EXPECT_EQ(picture->info.size(), c.infoSize) << c.name;
+        const auto header = DibHeader::parse(picture->info);
+        EXPECT_TRUE(dibBitsComplete(*header, picture->bits.size())) << c.name;
+        if (std::string(c.name) == "im_24.bmp")
+            bottomUp = picture->bits;
+        if (std::string(c.name) == "im_24topdown.bmp") {
+            EXPECT_EQ(picture->bits, bottomUp);
+        }
+    }
+    const std::string rle = std::string(PVN_PREVIEW_TEST_DATA) + "/im_8rle.bmp";
+    PosixFileSystem files;
+    OpenResult file = files.openRead(std::wstring(rle.begin(), rle.end()), AccessHint::RandomAccess);
+    ASSERT_TRUE(file.source);
+    EXPECT_FALSE(inspectBitmap(*file.source));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Makes the archive and text fixtures of the preview tests with real tools. Run from anywhere; the
 # files land beside this script and are committed, so the tests need none of these tools.
-# Needs: zip, python3, gcab, iconv.
+# Needs: zip, python3, gcab, iconv, ImageMagick (convert).
 set -eu
 out=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
@@ -119,4 +119,8 @@ printf '\377\376' >"$out/utf16_bom.txt"
 printf 'UTF-16 テキスト\r\n二行目\r\n' | iconv -f UTF-8 -t UTF-16LE >>"$out/utf16_bom.txt"
 printf 'かなカナ漢字かなカナ漢字\r\n' | iconv -f UTF-8 -t UTF-16LE >"$out/utf16_nobom.txt"
 printf '\357\273\277UTF-8 テキスト\n' >"$out/utf8_bom.txt"
+
+# Bitmaps of every depth from ImageMagick (16 × 12); 16 and 32 bits with bit-field masks in a
+# 124-byte header; a run-length encoded one; a top-down copy of the 24-bit one.
+"$out/make_bitmaps.sh" "$out"
 echo "fixtures written to $out"
