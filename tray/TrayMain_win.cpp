@@ -4,6 +4,7 @@
 #include "common/MessagePump_win.h"
 #include "common/Paths.h"
 #include "common/Paths_win.h"
+#include "tray/FFopWin_win.h"
 #include "tray/FTray_win.h"
 #include "tray/TrayMode.h"
 
@@ -81,9 +82,11 @@ int runTray(const CommandLine& commandLine) {
     if (!tray.complete())
         return 1;
     switch (mode) {
-    case TrayMode::Resident:
+    case TrayMode::Resident: {
+        FFopWin fileOperations(tray);
         tray.measureMenuMetrics();
         return messageLoop();
+    }
     case TrayMode::Recent:
         tray.recentMenu(true);
         break;
