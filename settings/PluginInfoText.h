@@ -1,5 +1,7 @@
 #pragma once
 // The text "情報表示" shows for an image plug-in, built from its information numbers.
+#include "common/SusiePluginRules.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -8,10 +10,6 @@ namespace pvn {
 
 // Information number n as text, or nothing when the plug-in has no such number.
 using PluginInfoFn = std::function<std::optional<std::wstring>(int)>;
-
-// A plug-in answers for at most this many file-type pairs (numbers 2, 4, ...): an outside module
-// that never says "no more" must not keep the page in a loop.
-inline constexpr int kMaxPluginFileTypes = 64;
 
 // Number 1 (the description), "\n", then for each file type "拡張子 ", its pattern, "：", its
 // name and "\n".

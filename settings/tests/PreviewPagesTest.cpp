@@ -1,5 +1,4 @@
 #include "settings/ExtensionList.h"
-#include "settings/PageNumbers.h"
 #include "settings/PluginInfoText.h"
 
 #include <gtest/gtest.h>
@@ -32,39 +31,6 @@ TEST(ExtensionListTest, AddLowerCasesAndRefusesAnExtensionThatDiffersOnlyInCase)
     EXPECT_EQ(L"", list.joined());
     list.assignStored(L"");
     EXPECT_TRUE(list.entries().empty());
-}
-
-TEST(UpDownPositionTest, SavedPositionsStayInTheRangeAndAnInvalidTextSavesTheMaximum) {
-    struct Case {
-        int position;
-        bool invalid;
-        std::uint32_t expected;
-    };
-    for (Case c : {Case{500, false, 500}, Case{9, false, 10}, Case{2001, false, 2000}, Case{-3, false, 10},
-                   Case{10, false, 10}, Case{2000, false, 2000}, Case{500, true, 2000}, Case{5, true, 2000}})
-        EXPECT_EQ(c.expected, savedUpDownPosition(c.position, c.invalid, 10, 2000))
-            << c.position << " invalid " << c.invalid;
-    EXPECT_EQ(100u, savedUpDownPosition(0, true, 1, 100));
-}
-
-TEST(TabWidthTest, OnlyTheThreeChoicesAreShownAndNoSelectionSavesEight) {
-    EXPECT_EQ(0, tabWidthEntry(2));
-    EXPECT_EQ(1, tabWidthEntry(4));
-    EXPECT_EQ(2, tabWidthEntry(8));
-    EXPECT_FALSE(tabWidthEntry(3));
-    EXPECT_FALSE(tabWidthEntry(0));
-    EXPECT_EQ(2u, tabWidthOfEntry(0));
-    EXPECT_EQ(4u, tabWidthOfEntry(1));
-    EXPECT_EQ(8u, tabWidthOfEntry(2));
-    EXPECT_EQ(8u, tabWidthOfEntry(-1));
-    EXPECT_EQ(8u, tabWidthOfEntry(3));
-}
-
-TEST(FontHeightTest, TenthsOfAPointAtTheScreenResolution) {
-    EXPECT_EQ(-13, fontHeightForPoint10(100, 96));
-    EXPECT_EQ(-16, fontHeightForPoint10(120, 96));
-    EXPECT_EQ(-20, fontHeightForPoint10(100, 144));
-    EXPECT_EQ(0, fontHeightForPoint10(0, 96));
 }
 
 TEST(PluginInfoTextTest, DescriptionThenEachFileTypePair) {

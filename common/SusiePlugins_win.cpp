@@ -1,0 +1,117 @@
+#include "common/SusiePlugins_win.h"
+
+#include "common/TextPlatform.h"
+
+#include <array>
+#include <cstdint>
+
+namespace pvn {
+namespace {
+
+using GetPluginInfoFn = int(WINAPI*)(int infoNumber, LPSTR buffer, int bufferLength);
+using ConfigurationDlgFn = int(WINAPI*)(HWND parent, int function);
+
+constexpr std::uint16_t kOwnMachine =
+#if defined(_M_X64) || defined(__x86_64__)
+    kMachineAmd64;
+#else
+    kMachineI386;
+#endif
+
+template <typename Fn> Fn pluginFunction(HMODULE module, const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+// The file's header is read before LoadLibraryW, which would show the system's "bad image" box for
+// a plug-in of the other machine type instead of failing quietly.
+bool isOwnMachineImage(const std::wstring& path) {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return false;
+    std::array<std::uint8_t, 4096> head{};
+    DWORD read = 0;
+    if (!ReadFile(file.get(), head.data(), static_cast<DWORD>(head.size()), &read, nullptr))
+        return false;
+    return peMachine(std::span<const std::uint8_t>(head.data(), read)) == kOwnMachine;
+}
+
+std::optional<std::string> infoBytes(GetPluginInfoFn getInfo, int n) {
+    std::array<char, kPluginInfoBufferSize> buffer{};
+    const int returned = getInfo(n, buffer.data(), static_cast<int>(buffer.size()));
+    return pluginInfoBytes(buffer, returned);
+}
+
+std::wstring joinFolder(const std::wstring& folder, const std::wstring& name) {
+    if (folder.empty() || folder.back() == L'\\')
+        return folder + name;
+    return folder + L"\\" + name;
+}
+
+} // namespace
+
+std::optional<std::wstring> susiePluginInfo(HMODULE module, int n) {
+    auto getInfo = pluginFunction<GetPluginInfoFn>(module, "GetPluginInfo");
+    if (!getInfo)
+        return std::nullopt;
+    auto bytes = infoBytes(getInfo, n);
+    if (!bytes)
+        return std::nullopt;
+    return textPlatform().fromAnsi(*bytes);
+}
+
+std::vector<std::wstring> susiePluginPatterns(HMODULE module) {
+    std::vector<std::wstring> patterns;
+    for (int pair = 0; pair < kMaxPluginFileTypes; ++pair) {
+        auto pattern = susiePluginInfo(module, 2 + 2 * pair);
+        if (!pattern)
+            break;
+        patterns.push_back(std::move(*pattern));
+    }
+    return patterns;
+}
+
+std::optional<int> susiePluginConfiguration(HMODULE module, HWND parent, int function) {
+    auto configure = pluginFunction<ConfigurationDlgFn>(module, "ConfigurationDlg");
+    if (!configure)
+        return std::nullopt;
+    return configure(parent, function);
+}
+
+std::vector<SusiePlugin> loadSusiePlugins(const std::wstring& folder, bool images, bool archives) {
+    std::vector<SusiePlugin> plugins;
+    if (folder.empty())
+        return plugins;
+    WIN32_FIND_DATAW found{};
+    UniqueFind find(FindFirstFileW(joinFolder(folder, L"*.spi").c_str(), &found));
+    if (!find)
+        return plugins;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            continue;
+        const std::wstring name = found.cFileName;
+        const std::wstring path = joinFolder(folder, name);
+        if (!hasPluginExtension(name) || !isOwnMachineImage(path))
+            continue;
+        UniqueModule module(LoadLibraryW(path.c_str()));
+        if (!module)
+            continue;
+        auto getInfo = pluginFunction<GetPluginInfoFn>(module.get(), "GetPluginInfo");
+        if (!getInfo)
+            continue;
+        auto version = infoBytes(getInfo, 0);
+        auto kind = version ? pluginKindOfVersion(*version) : std::nullopt;
+        if (!kind || (*kind == SusiePluginKind::Image && !images) ||
+            (*kind == SusiePluginKind::Archive && !archives))
+            continue;
+        SusiePlugin plugin;
+        plugin.kind = *kind;
+        plugin.version = version->substr(0, 4);
+        plugin.listText = pluginListText(name, susiePluginPatterns(module.get()));
+        plugin.module = std::move(module);
+        plugins.push_back(std::move(plugin));
+    } while (FindNextFileW(find.get(), &found));
+    return plugins;
+}
+
+} // namespace pvn
