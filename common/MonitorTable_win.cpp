@@ -22,6 +22,12 @@ MonitorTable::MonitorTable() : m_shcore(LoadLibraryW(L"Shcore.dll")) {
     if (m_shcore)
         m_getDpi = reinterpret_cast<GetDpiForMonitorFn>(
             reinterpret_cast<void*>(GetProcAddress(m_shcore.get(), "GetDpiForMonitor")));
+    refresh();
+}
+
+void MonitorTable::refresh() {
+    m_infos.clear();
+    m_collected.clear();
     // Sized by what the enumeration reports, which can exceed SM_CMONITORS.
     int expected = GetSystemMetrics(SM_CMONITORS);
     m_infos.reserve(static_cast<size_t>(expected > 0 ? expected : 1));

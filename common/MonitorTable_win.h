@@ -14,6 +14,9 @@ public:
     MonitorTable(const MonitorTable&) = delete;
     MonitorTable& operator=(const MonitorTable&) = delete;
 
+    // Reads the monitors again (WM_DISPLAYCHANGE: a window kept for a whole logon sees them change).
+    void refresh();
+
     const MonitorLayout& layout() const { return m_layout; }
     const std::vector<MONITORINFOEXW>& infos() const { return m_infos; }
     int count() const { return m_layout.count(); }

@@ -43,7 +43,7 @@ class IFileSystem {
 public:
     virtual ~IFileSystem() = default;
     virtual bool exists(const std::wstring& path) const = 0;
-    // Opens for reading with shared read.
+    // Opens for reading; others may go on reading, writing and deleting the file meanwhile.
     virtual OpenResult openRead(const std::wstring& path, AccessHint hint) const = 0;
     // The user's temporary folder, ending with a separator.
     virtual std::wstring tempFolder() const = 0;

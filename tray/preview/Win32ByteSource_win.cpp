@@ -46,7 +46,8 @@ bool Win32FileSystem::exists(const std::wstring& path) const {
 
 OpenResult Win32FileSystem::openRead(const std::wstring& path, AccessHint hint) const {
     const DWORD flags = hint == AccessHint::SequentialScan ? FILE_FLAG_SEQUENTIAL_SCAN : FILE_FLAG_RANDOM_ACCESS;
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL | flags, nullptr));
     if (!file)
         return {nullptr, GetLastError()};

@@ -1,5 +1,6 @@
 #pragma once
-// Win32 files for the readers: shared read, the caller's access hint, 64-bit positions.
+// Win32 files for the readers: shared read, write and delete (logs and downloads being written are
+// previewed too), the caller's access hint, 64-bit positions.
 #include "common/Handle_win.h"
 #include "tray/preview/ByteSource.h"
 
