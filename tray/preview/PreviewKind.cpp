@@ -1,25 +1,16 @@
 #include "tray/preview/PreviewKind.h"
 
+#include "common/SettingsValues.h"
+
 #include <string>
 
 namespace pvn {
-namespace {
-
-std::wstring lowered(std::wstring_view text) {
-    std::wstring out(text);
-    for (wchar_t& c : out)
-        if (c >= L'A' && c <= L'Z')
-            c = static_cast<wchar_t>(c - L'A' + L'a');
-    return out;
-}
-
-} // namespace
 
 bool extensionInList(std::wstring_view extension, std::wstring_view list) {
     if (extension.empty())
         return false;
-    const std::wstring ext = lowered(extension);
-    const std::wstring all = lowered(list);
+    const std::wstring ext = asciiLowerCase(extension);
+    const std::wstring all = asciiLowerCase(list);
     return all.starts_with(ext + L";") || all.find(L";" + ext + L";") != std::wstring::npos;
 }
 
