@@ -1,6 +1,7 @@
 #include "common/Paths_win.h"
 
 #include "common/ErrorBox_win.h"
+#include "common/Paths.h"
 #include "common/Handle_win.h"
 
 #include <shlobj.h>
@@ -19,6 +20,20 @@ std::optional<std::wstring> currentDirectory() {
 }
 
 } // namespace
+
+std::wstring programFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0)
+            return {};
+        if (length < path.size()) {
+            path.resize(length);
+            return parentFolder(path);
+        }
+        path.resize(path.size() * 2);
+    }
+}
 
 std::optional<std::wstring> specialFolderPath(int csidl) {
     if (csidl == kCurrentDirectory)

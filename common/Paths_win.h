@@ -13,6 +13,10 @@ inline constexpr int kCurrentDirectory = -1;
 // kCurrentDirectory; a failure is reported and gives nothing.
 std::optional<std::wstring> specialFolderPath(int csidl);
 
+// The folder of the running program's own file (where the deliverables were unpacked), whatever
+// folder it was started in.
+std::wstring programFolder();
+
 // GetFileAttributesW: also true for drive roots and \\server\share, which FindFirstFileW misses.
 bool pathExists(const std::wstring& path);
 bool folderExists(const std::wstring& path);

@@ -1,0 +1,9 @@
+#pragma once
+// Page "ファイラ等起動" page.
+#define IDD_TAB_FILER 118
+#define IDC_FILER_EXPLANATION 1800
+#define IDC_FILER_LIST 1801
+#define IDC_FILER_CLEAR 1802
+#define IDC_FILER_BROWSE 1803
+#define IDC_FILER_COMMAND_LABEL 1804
+#define IDC_FILER_COMMAND 1805

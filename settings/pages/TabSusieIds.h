@@ -1,0 +1,11 @@
+#pragma once
+// Page "Susie Plug-in" page.
+#define IDD_TAB_SUSIE 122
+#define IDC_SUSIE_FOLDER_LABEL 2200
+#define IDC_SUSIE_FOLDER 2201
+#define IDC_SUSIE_BROWSE 2202
+#define IDC_SUSIE_LIST 2203
+#define IDC_SUSIE_INFO 2204
+#define IDC_SUSIE_ABOUT 2205
+#define IDC_SUSIE_SETUP 2206
+#define IDC_SUSIE_PREVIEW 2207
