@@ -8,9 +8,15 @@
 namespace pvn {
 namespace {
 
+// The drive menu's "開く" has no path: its right click and Ctrl+letter carry an empty block, which
+// the handlers read as "no item". Other codes name at least one path.
+bool mayNameNoItem(RequestCode code) {
+    return code == RequestCode::ItemContextMenu || code == RequestCode::CtrlLetterCommand;
+}
+
 bool readItems(SectionReader& reader, TrayRequest& request) {
     auto block = decodePackedStrings(reader.rest());
-    if (block.strings.empty())
+    if (block.strings.empty() && !(block.terminated && mayNameNoItem(request.code)))
         return false;
     reader.skip(block.byteSize);
     request.items = std::move(block.strings);

@@ -29,7 +29,7 @@ bool requestCarriesSection(RequestCode code, std::intptr_t lParam);
 
 // `section` is the whole mapped view (it may be longer than what the sender wrote: views are whole
 // pages). Refused: a point or placement that does not fit, a placement size other than 24, and a
-// block without a single complete string. Codes without a section ignore it.
+// block without a single complete string, except the empty block (no item) of codes 3 and 10. Codes without a section ignore it.
 std::optional<TrayRequest> parseTrayRequest(RequestCode code, std::intptr_t lParam,
                                             std::span<const std::byte> section);
 

@@ -7,8 +7,8 @@
 #include "common/Paths_win.h"
 #include "common/RequestPayload.h"
 #include "common/TraySender_win.h"
-#include "shellext/ClipboardName.h"
-#include "shellext/ClipboardWriter_win.h"
+#include "common/ClipboardName.h"
+#include "common/ClipboardWriter_win.h"
 #include "shellext/ComGuard_win.h"
 #include "shellext/CommandPrompt_win.h"
 

@@ -150,8 +150,19 @@ TEST_F(MalformedRequestTest, ContextMenuWithoutRoomForThePointOrWithoutAPath) {
     for (std::size_t n : {0u, 4u, 7u, 8u, 9u, 10u})
         EXPECT_FALSE(parse(request.code, 0, std::vector<std::byte>(request.data.begin(), request.data.begin() + n)))
             << n;
-    EXPECT_FALSE(parse(request.code, 0, asMappedPage(makeContextMenuRequest({1, 2}, L"", 0).data)))
-        << "no item path";
+}
+
+TEST_F(MalformedRequestTest, OnlyTheItemRequestsMayNameNoItem) {
+    // The drive menu's "開く" has no path: its block is the closing NUL alone.
+    auto contextMenu = parse(RequestCode::ItemContextMenu, 0, asMappedPage(makeContextMenuRequest({1, 2}, L"", 0).data));
+    ASSERT_TRUE(contextMenu);
+    EXPECT_EQ((ScreenPoint{1, 2}), contextMenu->point);
+    EXPECT_TRUE(contextMenu->items.empty());
+    auto ctrl = parse(RequestCode::CtrlLetterCommand, 0, std::vector<std::byte>(2));
+    ASSERT_TRUE(ctrl);
+    EXPECT_TRUE(ctrl->items.empty());
+    EXPECT_FALSE(parse(RequestCode::CtrlLetterCommand, 0, std::vector<std::byte>(1))) << "not even the NUL";
+    EXPECT_FALSE(parse(RequestCode::FileOperationItems, 0, std::vector<std::byte>(2)));
 }
 
 TEST_F(MalformedRequestTest, BlocksWithoutACompleteString) {

@@ -1,11 +1,11 @@
-#include "shellext/ClipboardWriter_win.h"
+#include "common/ClipboardWriter_win.h"
 
 #include "common/ErrorBox_win.h"
 #include "common/Handle_win.h"
 
 #include <cstring>
 
-namespace pvn::shellext {
+namespace pvn {
 namespace {
 
 void freeGlobal(HGLOBAL block) { GlobalFree(block); }
@@ -73,4 +73,4 @@ bool copyTextToClipboard(const std::wstring& text) {
     return true;
 }
 
-} // namespace pvn::shellext
+} // namespace pvn

@@ -1,9 +1,9 @@
-#include "shellext/ClipboardName.h"
+#include "common/ClipboardName.h"
 
 namespace pvn {
 
-std::wstring clipboardName(std::wstring_view path, bool doubleBackslashes) {
-    const bool quote = path.find(L' ') != std::wstring_view::npos;
+std::wstring clipboardName(std::wstring_view path, bool doubleBackslashes, NameQuoting quoting) {
+    const bool quote = quoting == NameQuoting::WhenBlank && path.find(L' ') != std::wstring_view::npos;
     std::wstring text;
     text.reserve(path.size() * (doubleBackslashes ? 2 : 1) + 2);
     if (quote)

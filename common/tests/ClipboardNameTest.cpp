@@ -1,4 +1,4 @@
-#include "shellext/ClipboardName.h"
+#include "common/ClipboardName.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,11 @@ TEST(ClipboardNameTest, NamesWithoutBlanksStayBare) {
     EXPECT_EQ(L"C:\\データ\\表.txt", clipboardName(L"C:\\データ\\表.txt", false));
     // An ideographic space is not a separator for the command line: no quotes.
     EXPECT_EQ(L"C:\\新しい\u3000フォルダ", clipboardName(L"C:\\新しい\u3000フォルダ", false));
+}
+
+TEST(ClipboardNameTest, TheTraysCommandNeverQuotes) {
+    EXPECT_EQ(L"D:\\Temp\\a b.txt", clipboardName(L"D:\\Temp\\a b.txt", false, NameQuoting::Never));
+    EXPECT_EQ(L"D:\\\\Temp\\\\a b.txt", clipboardName(L"D:\\Temp\\a b.txt", true, NameQuoting::Never));
 }
 
 } // namespace
