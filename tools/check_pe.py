@@ -18,6 +18,7 @@ SYSTEM_DLLS = {
     "oleaut32.dll", "comctl32.dll", "comdlg32.dll", "shlwapi.dll", "msvcrt.dll", "version.dll",
     "winmm.dll", "mpr.dll", "uuid.dll", "windowscodecs.dll", "imm32.dll", "uxtheme.dll",
     "propsys.dll", "ntdll.dll", "bcrypt.dll", "crypt32.dll", "userenv.dll", "ws2_32.dll", "atl.dll",
+    "urlmon.dll",
 }
 
 
