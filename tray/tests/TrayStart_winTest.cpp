@@ -72,7 +72,7 @@ TEST(TrayStartWinTest, UnknownCodesAndTheTraysOwnCodesFromOutsideDoNothing) {
         // An empty first string, and no placement size where code 100 expects one.
         const unsigned char junk[6] = {0x00, 0x00, 0xFF, 0x7F, 0x01, 0x00};
         std::memcpy(view.get(), junk, sizeof junk);
-        EXPECT_EQ(0, sendRequest(tray, 3).value_or(-1)) << "no path after the point";
+        EXPECT_EQ(2, sendRequest(tray, 3).value_or(-1)) << "no path after the point: no item, nothing chosen";
         EXPECT_EQ(0, sendRequest(tray, 100, 30).value_or(-1)) << "no placement";
         EXPECT_EQ(0, sendRequest(tray, 5).value_or(-1)) << "no path";
     }
