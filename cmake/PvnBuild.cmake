@@ -15,6 +15,11 @@ if(WIN32)
   # Only DLLs that come with Windows: the compiler runtimes are linked in.
   add_link_options(-static -static-libgcc -static-libstdc++)
   set(PVN_ARCH ${CMAKE_SYSTEM_PROCESSOR})
+  if(PVN_RELEASE)
+    # The same bytes from every build: no link time stamp, no build folder in the image.
+    add_link_options(-Wl,--no-insert-timestamp)
+    add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
+  endif()
 elseif(PVN_FUZZ)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
@@ -70,7 +75,21 @@ function(pvn_program)
   pvn_target_defaults(${P_NAME})
   target_link_libraries(${P_NAME} PRIVATE ${P_LIBS})
   set_property(GLOBAL APPEND PROPERTY PVN_DELIVERABLES ${P_NAME})
+  pvn_split_debug(${P_NAME})
   pvn_seal(${P_NAME})
+endfunction()
+
+# Release trees ship the programs without debug information: it goes to <file>.debug beside them,
+# linked by name, before the seal is written over the stripped file.
+function(pvn_split_debug target)
+  if(WIN32 AND PVN_RELEASE)
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
+      COMMAND ${CMAKE_OBJCOPY} --strip-debug --strip-unneeded
+              --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug $<TARGET_FILE:${target}>
+      WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
+      VERBATIM)
+  endif()
 endfunction()
 
 # Write the integrity seal into the PE header after linking (see common/IntegrityCheck.h).

@@ -2,6 +2,7 @@
 
 #include "menu/DriveMenu.h"
 #include "menu/MenuItemCode.h"
+#include "menu/PhaseMark_win.h"
 #include "menu/ShellListing_win.h"
 
 #include "common/ErrorBox_win.h"
@@ -134,7 +135,9 @@ void FolderMenu::fillFolderMenu(const std::wstring& path, HMENU menu) {
     if (folderAccessible(path))
         contents = ShellListing(m_desktop.get(), m_allocator.get())
                        .list(path, m_options.includeHidden, sortOrderFromSetting(m_options.order));
+    markPhase("listing");
     const HMENU last = insertLayout(layoutFolderMenu(path, contents, rules(), m_column), menu);
+    markPhase("insert");
     if (menu == m_root)
         m_columnMenu = last;
 }

@@ -3,6 +3,7 @@
 #include "menu/MainMessages_win.h"
 #include "menu/MenuItemCode.h"
 #include "menu/MenuKeys.h"
+#include "menu/PhaseMark_win.h"
 #include "menu/ShellListing_win.h"
 
 #include "common/ErrorBox_win.h"
@@ -52,6 +53,7 @@ void FolderMenu::runMenu() {
     check(m_filterHook != nullptr, "SetWindowsHookEx");
 
     const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    markPhase("track");
     const BOOL chosen =
         TrackPopupMenuEx(m_root, TPM_RETURNCMD, m_menuPoint.x, m_menuPoint.y, m_window, nullptr);
     SetErrorMode(oldMode);

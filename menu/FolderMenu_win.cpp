@@ -3,6 +3,7 @@
 #include "MainResource.h"
 #include "menu/MainMessages_win.h"
 #include "menu/MenuItemCode.h"
+#include "menu/PhaseMark_win.h"
 
 #include "common/ErrorBox_win.h"
 #include "common/Paths.h"
@@ -17,12 +18,15 @@ FolderMenu* FolderMenu::s_current = nullptr;
 FolderMenu::FolderMenu(MainContext& context, const std::wstring& path, const RegKey& settings)
     : m_context(context), m_path(path) {
     s_current = this;
+    markPhase("monitors");
     m_oleResult = OleInitialize(nullptr);
     checkHr(m_oleResult, "OleInitialize");
     checkHr(SHGetMalloc(m_allocator.put()), "SHGetMalloc Error");
     checkHr(SHGetDesktopFolder(m_desktop.put()), "SHGetDesktopFolder");
+    markPhase("ole");
 
     createFont();
+    markPhase("font");
     readOptions(settings);
     m_options.installDir = stripQuotes(m_options.installDir);
     m_iconWidth = GetSystemMetrics(SM_CXSMICON);
@@ -44,6 +48,7 @@ FolderMenu::FolderMenu(MainContext& context, const std::wstring& path, const Reg
         ColumnTracker(overflowModeFromSetting(m_options.menuOverFlow), m_monitors.monitorHeightAtCursor(),
                       m_itemHeight, static_cast<int>(m_options.menuSepHeight));
     createWindow();
+    markPhase("window");
 
     m_root = newPopup();
     m_columnMenu = m_root;
@@ -54,6 +59,7 @@ FolderMenu::FolderMenu(MainContext& context, const std::wstring& path, const Reg
     else
         fillFolderMenu(m_path, m_root);
     appendAbout();
+    markPhase("menu");
 }
 
 FolderMenu::~FolderMenu() {

@@ -2,6 +2,7 @@
 
 #include "menu/FolderMenu_win.h"
 #include "menu/OpenDecision.h"
+#include "menu/PhaseMark_win.h"
 #include "menu/ShellListing_win.h"
 
 #include "common/ErrorBox_win.h"
@@ -88,6 +89,7 @@ OpenDecision decide(const std::wstring& path, const RegKey& key, const MainConte
 void runFolderMenu(MainContext& context, const std::wstring& path, const RegKey& key) {
     FolderMenu menu(context, path, key);
     menu.createTooltip(key);
+    markPhase("tooltip");
     const int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
     while (GetAsyncKeyState(button) & 0x8000) {
         Sleep(10);
@@ -98,6 +100,7 @@ void runFolderMenu(MainContext& context, const std::wstring& path, const RegKey&
     const POINT start = menu.startPoint();
     if (std::abs(cursor.x - start.x) > kClickDistance || std::abs(cursor.y - start.y) > kClickDistance)
         return;
+    markPhase("button");
     // A click on the program's own window under the cursor gives it the foreground, without which
     // the menu would not close when the user clicks elsewhere.
     mouse_event(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
@@ -106,6 +109,7 @@ void runFolderMenu(MainContext& context, const std::wstring& path, const RegKey&
     SetForegroundWindow(menu.window());
     SetFocus(menu.window());
     SendMessageW(menu.window(), WM_NULL, 0, 0);
+    markPhase("foreground");
     PostMessageW(menu.window(), context.message, toWParam(RequestCode::RunMenu), 0);
     messageLoop();
 }
@@ -115,6 +119,7 @@ void runFolderMenu(MainContext& context, const std::wstring& path, const RegKey&
 int runMainProgram(HINSTANCE instance) {
     if (!verifyOwnFile())
         return 1;
+    markPhase("integrity");
     registryViewFlag();
     MainContext context;
     context.instance = instance;
@@ -128,8 +133,10 @@ int runMainProgram(HINSTANCE instance) {
     }
     readStartSettings(key, context);
     context.message = requestMessage();
+    markPhase("settings");
 
     const OpenDecision decision = decide(path, key, context);
+    markPhase("presence");
     if (decision.showMenu) {
         runFolderMenu(context, path, key);
     } else if (decision.asConfigured) {

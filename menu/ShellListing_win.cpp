@@ -1,3 +1,4 @@
+#include "menu/PhaseMark_win.h"
 #include "menu/ShellListing_win.h"
 
 #include "common/ErrorBox_win.h"
@@ -146,6 +147,7 @@ FolderContents ShellListing::list(const std::wstring& path, bool includeHidden, 
         listing.add(std::move(name), isFolder, std::move(key));
         m_allocator->Free(item);
     }
+    markPhase("enumerate");
     return std::move(listing).sortedByCollation(collationKey);
 }
 

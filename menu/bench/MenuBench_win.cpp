@@ -6,6 +6,7 @@
 //   OUTPUT
 #include "menu/FolderMenu_win.h"
 #include "menu/ShellListing_win.h"
+#include "menu/bench/ShellFloor_win.h"
 
 #include "common/Settings_win.h"
 
@@ -20,38 +21,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// ParseDisplayName, BindToObject, EnumObjects, and for each item its parsing name and attributes:
-// what any listing of the folder has to pay.
-std::size_t listOnly(const std::wstring& path) {
-    pvn::ComPtr<IShellFolder> desktop;
-    pvn::ComPtr<IMalloc> allocator;
-    SHGetDesktopFolder(desktop.put());
-    SHGetMalloc(allocator.put());
-    std::wstring text = path;
-    LPITEMIDLIST pidl = nullptr;
-    pvn::ComPtr<IShellFolder> folder;
-    if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, text.data(), nullptr, &pidl, nullptr)))
-        return 0;
-    desktop->BindToObject(pidl, nullptr, IID_IShellFolder, folder.putVoid());
-    allocator->Free(pidl);
-    pvn::ComPtr<IEnumIDList> items;
-    if (!folder || folder->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, items.put()) != S_OK)
-        return 0;
-    std::size_t count = 0;
-    LPITEMIDLIST item = nullptr;
-    while (items->Next(1, &item, nullptr) == S_OK) {
-        STRRET ret{};
-        if (SUCCEEDED(folder->GetDisplayNameOf(item, SHGDN_FORPARSING, &ret)) && ret.uType == STRRET_WSTR)
-            CoTaskMemFree(ret.pOleStr);
-        SFGAOF attributes = SFGAO_FOLDER | SFGAO_FILESYSANCESTOR;
-        LPCITEMIDLIST one[] = {item};
-        folder->GetAttributesOf(1, one, &attributes);
-        allocator->Free(item);
-        ++count;
-    }
-    return count;
-}
-
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
@@ -65,12 +34,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     if (mode == L"floor") {
         OleInitialize(nullptr);
         const auto start = Clock::now();
-        entries = listOnly(folder);
+        entries = pvn::bench::listThroughShell(folder);
         milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         OleUninitialize();
     } else if (mode == L"insert") {
         // The system's own cost of a menu of that many owner-drawn items, inserted one by one.
-        entries = listOnly(folder);
+        entries = pvn::bench::listThroughShell(folder);
         const auto start = Clock::now();
         HMENU menu = CreatePopupMenu();
         for (std::size_t i = 0; i < entries; ++i) {
