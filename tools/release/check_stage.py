@@ -1,0 +1,34 @@
+#!/usr/bin/env python3
+"""Checks a release folder before it is zipped: exactly the files the installer requires, each
+image that ReadMe.htm shows present, and nothing else.
+
+check_stage.py STAGE README
+"""
+import pathlib
+import re
+import sys
+
+REQUIRED = [
+    "PVNMain.exe", "PVNTray.exe", "PVNSet.exe", "PVNShlEx32.dll", "PVNShlEx64.dll", "ReadMe.htm",
+    "image/PVNMain.png", "image/context.png", "image/drive.png", "image/edit.png", "image/fav.png",
+    "image/fop1.png", "image/fop2.png", "image/install.png", "image/left.png", "image/open.png",
+    "image/other.png", "image/preview.jpg", "image/right.png", "image/uninst.png",
+]
+
+
+def main():
+    stage = pathlib.Path(sys.argv[1])
+    readme = pathlib.Path(sys.argv[2]).read_text(encoding="utf-8")
+    present = sorted(str(p.relative_to(stage)) for p in stage.rglob("*") if p.is_file())
+    problems = [f"missing: {name}" for name in REQUIRED if name not in present]
+    problems += [f"not shipped: {name}" for name in present if name not in REQUIRED]
+    shown = set(re.findall(r'<img[^>]*\bsrc="([^"]+)"', readme))
+    problems += [f"ReadMe.htm shows {name}, which is not shipped" for name in sorted(shown) if name not in present]
+    problems += [f"ReadMe.htm does not show {name}" for name in REQUIRED if name.startswith("image/") and name not in shown]
+    for p in problems:
+        print(p, file=sys.stderr)
+    sys.exit(1 if problems else 0)
+
+
+if __name__ == "__main__":
+    main()
