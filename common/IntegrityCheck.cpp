@@ -23,19 +23,22 @@ std::optional<size_t> peChecksumOffset(std::span<const uint8_t> image) {
 }
 
 uint32_t peChecksum(std::span<const uint8_t> image, size_t checksumOffset) {
+    // Words at even offsets; the carries are folded once at the end: a 64-bit sum of 16-bit words
+    // cannot overflow for any image the check reads, and folding late gives the same
+    // one's-complement sum.
+    const size_t n = image.size();
+    auto word = [&image, n](size_t i) {
+        return i + 1 < n ? static_cast<uint32_t>(image[i]) | static_cast<uint32_t>(image[i + 1]) << 8
+                         : static_cast<uint32_t>(image[i]);
+    };
     uint64_t sum = 0;
-    size_t n = image.size();
-    for (size_t i = 0; i < n; i += 2) {
-        if (i >= checksumOffset && i < checksumOffset + 4)
-            continue;
-        uint32_t word = image[i];
-        if (i + 1 < n)
-            word |= static_cast<uint32_t>(image[i + 1]) << 8;
-        sum += word;
+    for (size_t i = 0; i < n; i += 2)
+        sum += word(i);
+    for (size_t i = checksumOffset + (checksumOffset & 1); i < checksumOffset + 4 && i < n; i += 2)
+        sum -= word(i);
+    while (sum >> 16)
         sum = (sum & 0xFFFF) + (sum >> 16);
-    }
-    sum = (sum & 0xFFFF) + (sum >> 16);
-    return static_cast<uint32_t>(sum & 0xFFFF) + static_cast<uint32_t>(n);
+    return static_cast<uint32_t>(sum) + static_cast<uint32_t>(n);
 }
 
 SealState checkSeal(std::span<const uint8_t> image) {

@@ -36,6 +36,7 @@ trap 'tray_quit "$bin"' EXIT
 
 out=$WINEPREFIX/drive_c/pvnstart.txt
 phases=$WINEPREFIX/drive_c/pvnphases.txt
+barephases=$WINEPREFIX/drive_c/pvnbarephases.txt
 printf '%8s %10s %10s %7s %10s\n' entries bare_ms main_ms ratio main_kB
 rm -f "$WINEPREFIX/drive_c/pvnstart-phases.txt"
 for n in "${sizes[@]}"; do
@@ -46,17 +47,23 @@ for n in "${sizes[@]}"; do
     touch "$dir/.ready"
   fi
   folder="C:\\pvnstart$n"
-  rm -f "$out" "$phases"
+  rm -f "$out" "$phases" "$barephases"
   # Alternating, so that a busy moment of the machine falls on both.
   for _ in $(seq "$runs"); do
     wine "$bin/PvnStartBench.exe" bare 1 'C:\pvnstart.txt' "C:\\pvnstart\\PvnBareList.exe" "$folder" </dev/null >/dev/null 2>&1
+    PVN_PHASE_LOG='C:\pvnbarephases.txt' \
+      wine "$bin/PvnStartBench.exe" baretimed 1 'C:\pvnstart.txt' "C:\\pvnstart\\PvnBareList.exe" "$folder" </dev/null >/dev/null 2>&1
+    echo "run end" >>"$barephases"
     wine "$bin/PvnStartBench.exe" main 1 'C:\pvnstart.txt' "C:\\pvnstart\\PVNMain.exe" "$folder" </dev/null >/dev/null 2>&1
     PVN_PHASE_LOG='C:\pvnphases.txt' WINEDEBUG=-all \
       wine "$bin/PvnStartBench.exe" timed 1 'C:\pvnstart.txt' "C:\\pvnstart\\PVNMainTimed.exe" "$folder" </dev/null >/dev/null 2>&1
     echo "run end" >>"$phases"
   done
   size=$(( $(stat -c %s "$inst/PVNMain.exe") / 1024 ))
-  python3 "$root/menu/bench/start_report.py" "$n" "$size" "$out" "$phases" >>"$WINEPREFIX/drive_c/pvnstart-phases.txt"
+  for what in "timed $phases" "baretimed $barephases"; do
+    # shellcheck disable=SC2086
+    python3 "$root/menu/bench/start_report.py" "$n" "$size" "$out" $what >>"$WINEPREFIX/drive_c/pvnstart-phases.txt"
+  done
   python3 "$root/menu/bench/start_report.py" "$n" "$size" "$out"
 done
 echo

@@ -2,8 +2,10 @@
 """Tables of the start-up benchmark (start.sh).
 
 start_report.py ENTRIES KB TIMES            one row: medians of bare and main, their ratio
-start_report.py ENTRIES KB TIMES PHASES     PVNMain's phases: median time of each mark since the
-                                            process was started, and the share since the mark before
+start_report.py ENTRIES KB TIMES LABEL PHASES
+                                            the phases of the runs of LABEL (timed: PVNMain, baretimed: the bare program):
+                                            median time of each mark since the process was started,
+                                            and the share since the mark before
 """
 import statistics
 import sys
@@ -30,10 +32,11 @@ def main():
         note = f"  ({failed} runs showed no menu)" if failed else ""
         print(f"{entries:>8} {bare:10.1f} {main_:10.1f} {main_ / bare if bare else 0:7.2f} {kb:>10}{note}")
         return
-    timed = runs.get("timed", [])
+    label, phases = sys.argv[4], sys.argv[5]
+    timed = runs.get(label, [])
     marks = []  # one dict a run: first time of each mark, in ms since the start
     current = {}
-    for line in open(sys.argv[4], encoding="utf-8", errors="replace"):
+    for line in open(phases, encoding="utf-8", errors="replace"):
         f = line.split()
         if f == ["run", "end"]:
             marks.append(current)
@@ -49,7 +52,8 @@ def main():
             offsets.setdefault(name, []).append((counter - start) * 1000.0 / freq)
         offsets.setdefault("shown", []).append(ms)
     order.append("shown")
-    print(f"PVNMain phases, {entries} entries (medians of {len(timed)} runs, ms since CreateProcess)")
+    name = "PVNMain" if label == "timed" else "bare program"
+    print(f"{name} phases, {entries} entries (medians of {len(timed)} runs, ms since CreateProcess)")
     previous = 0.0
     for name in order:
         at = statistics.median(offsets[name])
