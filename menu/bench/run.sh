@@ -16,6 +16,8 @@ sizes=("$@")
 cmake --build "$build" --target PvnMenuBench -j2 >/dev/null
 "$root/tools/wine/env" up "$build/wine"
 eval "$("$root/tools/wine/env" shell "$build/wine")"
+# shellcheck source=folders.sh
+. "$root/menu/bench/folders.sh"
 bin=$build/bin
 key='HKCU\Software\Morrick\Parvane'
 for v in FileNum:0 MenuOverFlow:0 Order:0 IncludeHidden:0 FileUpside:0 FTogether:0 MenuSepHeight:9; do
@@ -25,12 +27,7 @@ out="$WINEPREFIX/drive_c/pvnbench.txt"
 printf '%8s %9s %9s %10s %10s %10s %11s %10s %10s\n' files floor_ms list_ms insert_ms menu_ms menu/floor \
   "(menu-ins)/fl" floor_peak menu_peak
 for n in "${sizes[@]}"; do
-  dir="$WINEPREFIX/drive_c/pvnbench$n"
-  if [ ! -f "$dir/.ready" ]; then
-    rm -rf "$dir"; mkdir -p "$dir"
-    (cd "$dir" && for i in $(seq 1 100); do mkdir "folder$i"; done && seq -f 'file%06g.txt' 1 "$n" | xargs touch)
-    touch "$dir/.ready"
-  fi
+  bench_folder "$WINEPREFIX/drive_c/pvnbench$n" "$n"
   rm -f "$out"
   runs=3
   [ "$n" -ge 100000 ] && runs=1

@@ -18,6 +18,8 @@ cmake --build "$build" -j2 --target PVNMain PVNTray PvnRecorder PvnDriver PvnSta
   >/dev/null
 "$root/tools/wine/env" up "$build/wine"
 eval "$("$root/tools/wine/env" shell "$build/wine")"
+# shellcheck source=folders.sh
+. "$root/menu/bench/folders.sh"
 # shellcheck source=../../tools/wine/tray.sh
 . "$root/tools/wine/tray.sh"
 bin=$build/bin
@@ -40,12 +42,7 @@ barephases=$WINEPREFIX/drive_c/pvnbarephases.txt
 printf '%8s %10s %10s %7s %10s\n' entries bare_ms main_ms ratio main_kB
 rm -f "$WINEPREFIX/drive_c/pvnstart-phases.txt"
 for n in "${sizes[@]}"; do
-  dir="$WINEPREFIX/drive_c/pvnstart$n"
-  if [ ! -f "$dir/.ready" ]; then
-    rm -rf "$dir"; mkdir -p "$dir"
-    (cd "$dir" && for i in $(seq 1 100); do mkdir "folder$i"; done && seq -f 'file%06g.txt' 1 "$n" | xargs touch)
-    touch "$dir/.ready"
-  fi
+  bench_folder "$WINEPREFIX/drive_c/pvnstart$n" "$n"
   folder="C:\\pvnstart$n"
   rm -f "$out" "$phases" "$barephases"
   # Alternating, so that a busy moment of the machine falls on both.
