@@ -77,8 +77,8 @@ TEST(FileOpRulesTest, ShellListsEndInTwoNuls) {
 TEST(FileOpRulesTest, SpecialFoldersBy64BitWindows) {
     auto texts = [](bool is64, bool wow64) {
         std::vector<std::wstring> out;
-        for (const auto& spec : specialFolderSpecs(is64, wow64))
-            out.push_back(spec.text);
+        for (const auto& folder : specialFolderSpecs(is64, wow64))
+            out.push_back(folder.text);
         return out;
     };
     const std::vector<std::wstring> with{L"ウインドウズ",    L"システム",         L"SysWOW64",
