@@ -278,7 +278,10 @@ TEST_F(MessagingTest, MalformedSectionsAreRefusedAndTheTrayGoesOn) {
     // Exactly one page without a NUL: nothing beyond the view may be read to find one.
     cases.push_back({"page of text without NUL", RequestCode::FileOperationItems, 0,
                      std::vector<std::byte>(4096, std::byte{0x41})});
-    cases.push_back({"point cut short", RequestCode::ItemContextMenu, 0, std::vector<std::byte>(4, std::byte{1})});
+    // A view is a whole page, so a point cut short reads as a point and an empty block ("no
+    // item"); what is refused is a point followed by text that never ends.
+    std::vector<std::byte> pointThenText(4096, std::byte{0x41});
+    cases.push_back({"point then text without NUL", RequestCode::ItemContextMenu, 0, pointThenText});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         RawSection section(c.bytes);
