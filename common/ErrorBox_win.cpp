@@ -1,6 +1,8 @@
 #include "common/ErrorBox_win.h"
 
 #include <cstdio>
+#include <exception>
+#include <new>
 
 namespace pvn {
 namespace {
@@ -31,6 +33,28 @@ int askUser(const std::wstring& text, UINT style, HWND owner) {
 void showMessage(const std::wstring& text, HWND owner) { askUser(text, MB_OK | MB_ICONERROR, owner); }
 
 void reportLastError(const char* callName) { showMessage(formatErrorCode(callName, GetLastError())); }
+
+void reportCurrentException() noexcept {
+    // The box pumps messages: a procedure that throws again meanwhile must not stack boxes.
+    thread_local bool reporting = false;
+    if (reporting)
+        return;
+    reporting = true;
+    try {
+        try {
+            throw;
+        } catch (const std::bad_alloc&) {
+            showMessage(L"メモリが不足しています。");
+        } catch (const std::exception& e) {
+            showMessage(L"内部エラー: " + widen(e.what()));
+        } catch (...) {
+            showMessage(L"内部エラーが発生しました。");
+        }
+    } catch (...) {
+        // Not even the box could be shown (no memory left for its text): nothing more to do.
+    }
+    reporting = false;
+}
 
 bool check(BOOL result, const char* callName) {
     if (result)

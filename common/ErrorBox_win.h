@@ -19,6 +19,10 @@ void showMessage(const std::wstring& text, HWND owner = nullptr);
 // Box with the caller's buttons and icon (MB_YESNO | MB_ICONQUESTION...), topmost and in the foreground.
 int askUser(const std::wstring& text, UINT style, HWND owner = nullptr);
 
+// Inside a catch block: the exception being handled, in one box ("メモリが不足しています。" for
+// std::bad_alloc). A box already showing from this thread's report is not joined by another.
+void reportCurrentException() noexcept;
+
 std::wstring formatErrorCode(const char* callName, DWORD code);
 std::wstring formatHresult(const char* callName, HRESULT result);
 

@@ -1,56 +1,20 @@
 #pragma once
 // Move-only owners for everything that must be released, and scoped pairs (GetDC/ReleaseDC,
-// SelectObject and back). One template; the traits name the close function and the invalid value.
+// SelectObject and back, BeginPaint/EndPaint, GlobalLock/GlobalUnlock, COM and OLE initialisation).
+// One template (common/UniqueAny.h); the traits name the close function and the invalid value.
+#include "common/UniqueAny.h"
+
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
+#include <ole2.h>
+#include <shtypes.h>
 
 #include <utility>
 
 namespace pvn {
 
-// Traits: `type`, `static type invalid()`, `static void close(type)`.
-template <typename Traits>
-class UniqueAny {
-public:
-    using T = typename Traits::type;
-
-    UniqueAny() = default;
-    explicit UniqueAny(T value) : m_value(value) {}
-    ~UniqueAny() { reset(); }
-    UniqueAny(const UniqueAny&) = delete;
-    UniqueAny& operator=(const UniqueAny&) = delete;
-    UniqueAny(UniqueAny&& other) noexcept : m_value(other.release()) {}
-    UniqueAny& operator=(UniqueAny&& other) noexcept {
-        if (this != &other)
-            reset(other.release());
-        return *this;
-    }
-
-    T get() const { return m_value; }
-    explicit operator bool() const { return m_value != Traits::invalid(); }
-    void reset(T value = Traits::invalid()) {
-        if (m_value != Traits::invalid())
-            Traits::close(m_value);
-        m_value = value;
-    }
-    T release() { return std::exchange(m_value, Traits::invalid()); }
-    // Frees the current value first, then hands out the slot for an out-parameter.
-    T* put() {
-        reset();
-        return &m_value;
-    }
-
-private:
-    T m_value = Traits::invalid();
-};
-
 namespace detail {
-template <typename T, void (*Close)(T)>
-struct NullTraits {
-    using type = T;
-    static T invalid() { return T{}; }
-    static void close(T v) { Close(v); }
-};
 template <void (*Close)(HANDLE)>
 struct InvalidHandleTraits {
     using type = HANDLE;
@@ -69,10 +33,11 @@ inline void freeLibrary(HMODULE m) { ::FreeLibrary(m); }
 inline void unmapView(void* p) { ::UnmapViewOfFile(p); }
 inline void destroyWindow(HWND w) { ::DestroyWindow(w); }
 inline void coTaskMemFree(void* p) { ::CoTaskMemFree(p); }
+inline void freeItemList(ITEMIDLIST* p) { ::CoTaskMemFree(p); }
+inline void unhook(HHOOK h) { ::UnhookWindowsHookEx(h); }
+inline void destroyImageList(HIMAGELIST l) { ::ImageList_Destroy(l); }
+inline void globalFree(HGLOBAL g) { ::GlobalFree(g); }
 } // namespace detail
-
-template <typename T, void (*Close)(T)>
-using UniqueNull = UniqueAny<detail::NullTraits<T, Close>>;
 
 using UniqueHandle = UniqueNull<HANDLE, detail::closeHandle>;
 using UniqueFile = UniqueAny<detail::InvalidHandleTraits<detail::closeHandle>>;
@@ -89,6 +54,11 @@ using UniqueMapping = UniqueNull<HANDLE, detail::closeHandle>;
 using UniqueView = UniqueNull<void*, detail::unmapView>;
 using UniqueWindow = UniqueNull<HWND, detail::destroyWindow>;
 using UniqueCoMem = UniqueNull<void*, detail::coTaskMemFree>;
+// An item-identifier list the shell allocated (SHGetSpecialFolderLocation, ParseDisplayName, ILClone...).
+using UniqueItemList = UniqueNull<ITEMIDLIST*, detail::freeItemList>;
+using UniqueHook = UniqueNull<HHOOK, detail::unhook>;
+using UniqueImageList = UniqueNull<HIMAGELIST, detail::destroyImageList>;
+using UniqueGlobal = UniqueNull<HGLOBAL, detail::globalFree>;
 
 // GetDC/ReleaseDC: the release needs the window the DC came from.
 class ScopedGetDC {
@@ -123,20 +93,75 @@ private:
     HGDIOBJ m_old;
 };
 
-// CoInitializeEx/CoUninitialize for one thread.
-class ScopedCoInit {
+// A per-thread initialisation, undone on scope exit when it succeeded.
+template <void (*Undo)()>
+class ScopedInit {
 public:
-    explicit ScopedCoInit(DWORD model = COINIT_APARTMENTTHREADED) : m_hr(::CoInitializeEx(nullptr, model)) {}
-    ~ScopedCoInit() {
+    explicit ScopedInit(HRESULT result) : m_hr(result) {}
+    ~ScopedInit() {
         if (SUCCEEDED(m_hr))
-            ::CoUninitialize();
+            Undo();
     }
-    ScopedCoInit(const ScopedCoInit&) = delete;
-    ScopedCoInit& operator=(const ScopedCoInit&) = delete;
+    ScopedInit(const ScopedInit&) = delete;
+    ScopedInit& operator=(const ScopedInit&) = delete;
     HRESULT result() const { return m_hr; }
 
 private:
     HRESULT m_hr;
+};
+
+namespace detail {
+inline void coUninitialize() { ::CoUninitialize(); }
+inline void oleUninitialize() { ::OleUninitialize(); }
+} // namespace detail
+
+// CoInitializeEx/CoUninitialize.
+class ScopedCoInit : public ScopedInit<detail::coUninitialize> {
+public:
+    explicit ScopedCoInit(DWORD model = COINIT_APARTMENTTHREADED) : ScopedInit(::CoInitializeEx(nullptr, model)) {}
+};
+
+// OleInitialize/OleUninitialize (drag and drop, the clipboard's data objects).
+class ScopedOleInit : public ScopedInit<detail::oleUninitialize> {
+public:
+    ScopedOleInit() : ScopedInit(::OleInitialize(nullptr)) {}
+};
+
+// BeginPaint/EndPaint around a WM_PAINT handler.
+class ScopedPaint {
+public:
+    explicit ScopedPaint(HWND window) : m_window(window), m_dc(::BeginPaint(window, &m_paint)) {}
+    ~ScopedPaint() { ::EndPaint(m_window, &m_paint); }
+    ScopedPaint(const ScopedPaint&) = delete;
+    ScopedPaint& operator=(const ScopedPaint&) = delete;
+    HDC get() const { return m_dc; }
+    const RECT& area() const { return m_paint.rcPaint; }
+
+private:
+    HWND m_window;
+    PAINTSTRUCT m_paint{};
+    HDC m_dc;
+};
+
+// GlobalLock/GlobalUnlock: a clipboard or drag-and-drop block while it is read or written.
+template <typename T = void>
+class ScopedGlobalLock {
+public:
+    explicit ScopedGlobalLock(HGLOBAL memory)
+        : m_memory(memory), m_data(static_cast<T*>(::GlobalLock(memory))) {}
+    ~ScopedGlobalLock() {
+        if (m_data)
+            ::GlobalUnlock(m_memory);
+    }
+    ScopedGlobalLock(const ScopedGlobalLock&) = delete;
+    ScopedGlobalLock& operator=(const ScopedGlobalLock&) = delete;
+    T* get() const { return m_data; }
+    explicit operator bool() const { return m_data != nullptr; }
+    SIZE_T size() const { return ::GlobalSize(m_memory); }
+
+private:
+    HGLOBAL m_memory;
+    T* m_data;
 };
 
 // A small COM pointer: AddRef on copy, Release on reset; put() releases what it held first.

@@ -78,6 +78,13 @@ constexpr std::array<std::wstring_view, 26> kCtrlInstall = {
     L"paste",      L"none",  L"cut",       L"none",     L"undo",
 };
 
+constexpr const wchar_t* kSettingNames[] = {
+#define PVN_SETTING_NAME(name) L"" #name,
+    PVN_SETTING_NAMES(PVN_SETTING_NAME)
+#undef PVN_SETTING_NAME
+};
+static_assert(std::size(kSettingNames) == kSettingCount);
+
 constexpr unsigned kSet = kProgramSet;
 constexpr unsigned kTray = kProgramTray;
 constexpr unsigned kMain = kProgramMain;
@@ -93,10 +100,11 @@ SettingValue computed(ComputedDefault c) {
     return {0, {}, c};
 }
 
-SettingDef flag(const wchar_t* name, SettingPage page, unsigned readers, std::uint32_t install,
+SettingDef flag(SettingId id, SettingPage page, unsigned readers, std::uint32_t install,
                 std::uint32_t ifAbsent, std::wstring_view label, std::wstring_view offLabel = {}) {
     SettingDef d;
-    d.name = name;
+    d.id = id;
+    d.name = settingName(id);
     d.kind = SettingKind::Flag;
     d.page = page;
     d.writers = kSet;
@@ -111,9 +119,10 @@ SettingDef flag(const wchar_t* name, SettingPage page, unsigned readers, std::ui
     return d;
 }
 
-SettingDef numberDef(const wchar_t* name, SettingPage page, unsigned readers, std::uint32_t install) {
+SettingDef numberDef(SettingId id, SettingPage page, unsigned readers, std::uint32_t install) {
     SettingDef d;
-    d.name = name;
+    d.id = id;
+    d.name = settingName(id);
     d.kind = SettingKind::Number;
     d.page = page;
     d.writers = kSet;
@@ -123,9 +132,9 @@ SettingDef numberDef(const wchar_t* name, SettingPage page, unsigned readers, st
     return d;
 }
 
-SettingDef ranged(const wchar_t* name, SettingPage page, unsigned readers, std::uint32_t install,
-                  std::uint32_t min, std::uint32_t max, std::wstring_view label = {}) {
-    SettingDef d = numberDef(name, page, readers, install);
+SettingDef ranged(SettingId id, SettingPage page, unsigned readers, std::uint32_t install, std::uint32_t min,
+                  std::uint32_t max, std::wstring_view label = {}) {
+    SettingDef d = numberDef(id, page, readers, install);
     d.numberRule = NumberRule::Clamp;
     d.min = min;
     d.max = max;
@@ -135,9 +144,9 @@ SettingDef ranged(const wchar_t* name, SettingPage page, unsigned readers, std::
 
 // A drop-down list or radio group. A stored number that is none of the choices would leave the
 // page without a selection and be saved as -1 or 0; it falls back to a valid choice instead.
-SettingDef choice(const wchar_t* name, SettingPage page, unsigned readers, std::uint32_t install,
+SettingDef choice(SettingId id, SettingPage page, unsigned readers, std::uint32_t install,
                   std::span<const SettingChoice> choices, std::uint32_t fallback) {
-    SettingDef d = numberDef(name, page, readers, install);
+    SettingDef d = numberDef(id, page, readers, install);
     d.numberRule = NumberRule::OneOf;
     d.choices = choices;
     d.fallback = fallback;
@@ -146,10 +155,11 @@ SettingDef choice(const wchar_t* name, SettingPage page, unsigned readers, std::
     return d;
 }
 
-SettingDef textDef(const wchar_t* name, SettingPage page, unsigned readers, SettingValue install,
+SettingDef textDef(SettingId id, SettingPage page, unsigned readers, SettingValue install,
                    SettingValue ifAbsent, TextRule rule = TextRule::Plain) {
     SettingDef d;
-    d.name = name;
+    d.id = id;
+    d.name = settingName(id);
     d.kind = SettingKind::Text;
     d.page = page;
     d.writers = kSet;
@@ -160,14 +170,15 @@ SettingDef textDef(const wchar_t* name, SettingPage page, unsigned readers, Sett
     return d;
 }
 
-SettingDef hotKey(const wchar_t* name, std::uint32_t install, std::wstring_view label) {
+SettingDef hotKey(SettingId id, std::uint32_t install, std::wstring_view label) {
     // The hot-key control's word: virtual key in the low byte, modifiers in the second.
-    return ranged(name, SettingPage::HotKey, kTray, install, 0, 0xFFFF, label);
+    return ranged(id, SettingPage::HotKey, kTray, install, 0, 0xFFFF, label);
 }
 
-SettingDef kept(const wchar_t* name, SettingKind kind, unsigned writers, unsigned readers) {
+SettingDef kept(SettingId id, SettingKind kind, unsigned writers, unsigned readers) {
     SettingDef d;
-    d.name = name;
+    d.id = id;
+    d.name = settingName(id);
     d.kind = kind;
     d.page = SettingPage::None;
     d.writers = writers;
@@ -179,125 +190,131 @@ std::vector<SettingDef> buildTable() {
     using P = SettingPage;
     std::vector<SettingDef> t;
 
-    SettingDef startType = choice(L"StartType", P::Open, kTray | kMain, 2, kStartTypes, 2);
+    SettingDef startType = choice(SettingId::StartType, P::Open, kTray | kMain, 2, kStartTypes, 2);
     startType.writers = kSet | kTray;
     startType.ifAbsent = computed(ComputedDefault::StartTypeFromShell);
     startType.label = L"フォルダ・ファイルメニューの起動方法";
     t.push_back(startType);
-    t.push_back(flag(L"OpenBottom", P::Open, kMain, 0, 0, L"最下位のフォルダ（中身がファイルだけ）の場合"));
-    t.push_back(flag(L"OpenNet", P::Open, kMain, 0, 0, L"他のパソコンのフォルダの場合"));
-    t.push_back(choice(L"OpenKey", P::Open, kMain, 123, kOpenKeys, 0));
-    t.push_back(flag(L"OpenPush", P::Open, kMain, 1, 1, L"押していた場合", L"押していない場合"));
+    t.push_back(
+        flag(SettingId::OpenBottom, P::Open, kMain, 0, 0, L"最下位のフォルダ（中身がファイルだけ）の場合"));
+    t.push_back(flag(SettingId::OpenNet, P::Open, kMain, 0, 0, L"他のパソコンのフォルダの場合"));
+    t.push_back(choice(SettingId::OpenKey, P::Open, kMain, 123, kOpenKeys, 0));
+    t.push_back(flag(SettingId::OpenPush, P::Open, kMain, 1, 1, L"押していた場合", L"押していない場合"));
 
-    t.push_back(choice(L"MenuOverFlow", P::Show, kTray | kMain, 2, kMenuOverflows, 2));
-    t.push_back(flag(L"IncludeHidden", P::Show, kMain, 1, 1, L"隠しファイルを含む"));
-    t.push_back(flag(L"PosFix", P::Show, kMain, 0, 0, L"フォルダ・ファイルメニューを画面の左上から開始"));
-    t.push_back(flag(L"OpenShift", P::Show, kMain, 1, 1, L"「開く(&O)」上にマウスカーソルがあるように表示"));
-    t.push_back(flag(L"FolderIcon", P::Show, kTray | kMain, 1, 1, L"メニューでフォルダのアイコンを表示"));
-    SettingDef order = choice(L"Order", P::Show, kMain, 0, kOrders, 0);
+    t.push_back(choice(SettingId::MenuOverFlow, P::Show, kTray | kMain, 2, kMenuOverflows, 2));
+    t.push_back(flag(SettingId::IncludeHidden, P::Show, kMain, 1, 1, L"隠しファイルを含む"));
+    t.push_back(
+        flag(SettingId::PosFix, P::Show, kMain, 0, 0, L"フォルダ・ファイルメニューを画面の左上から開始"));
+    t.push_back(
+        flag(SettingId::OpenShift, P::Show, kMain, 1, 1, L"「開く(&O)」上にマウスカーソルがあるように表示"));
+    t.push_back(
+        flag(SettingId::FolderIcon, P::Show, kTray | kMain, 1, 1, L"メニューでフォルダのアイコンを表示"));
+    SettingDef order = choice(SettingId::Order, P::Show, kMain, 0, kOrders, 0);
     order.label = L"フォルダ・ファイルメニュー表示順序";
     t.push_back(order);
 
-    t.push_back(ranged(L"FileNum", P::File, kMain, 500, 10, 999));
-    t.push_back(flag(L"FileUpside", P::File, kMain, 0, 0, L"ファイルメニューを上側に表示する"));
-    t.push_back(
-        flag(L"FHistory", P::File, kTray | kMain, 1, 1, L"ファイル選択時それを含むフォルダを履歴にいれる"));
-    t.push_back(flag(L"FTogether", P::File, kMain, 0, 0, L"ファイルをまとめて<ファイル>で表示"));
+    t.push_back(ranged(SettingId::FileNum, P::File, kMain, 500, 10, 999));
+    t.push_back(flag(SettingId::FileUpside, P::File, kMain, 0, 0, L"ファイルメニューを上側に表示する"));
+    t.push_back(flag(SettingId::FHistory, P::File, kTray | kMain, 1, 1,
+                     L"ファイル選択時それを含むフォルダを履歴にいれる"));
+    t.push_back(flag(SettingId::FTogether, P::File, kMain, 0, 0, L"ファイルをまとめて<ファイル>で表示"));
 
-    t.push_back(textDef(L"Drive", P::Drive, kMain, text(L"all"), computed(ComputedDefault::PresentDrives),
-                        TextRule::DriveLetters));
-    t.push_back(flag(L"DrvOther", P::Drive, kMain, 1, 0,
+    t.push_back(textDef(SettingId::Drive, P::Drive, kMain, text(L"all"),
+                        computed(ComputedDefault::PresentDrives), TextRule::DriveLetters));
+    t.push_back(flag(SettingId::DrvOther, P::Drive, kMain, 1, 0,
                      L"上記ドライブメニューに無くても「開く(O)」でなくフォルダ・ファイルメニューを出す"));
 
-    SettingDef rename = choice(L"FOPRename", P::FileOpe, kTray, 1, kAfterFileOps, 1);
+    SettingDef rename = choice(SettingId::FOPRename, P::FileOpe, kTray, 1, kAfterFileOps, 1);
     rename.label = L"「名前の変更」後の動作";
     t.push_back(rename);
-    SettingDef after = choice(L"FOPAfter", P::FileOpe, kTray, 2, kAfterFileOps, 2);
+    SettingDef after = choice(SettingId::FOPAfter, P::FileOpe, kTray, 2, kAfterFileOps, 2);
     after.label = L"「コピー」「移動」「ショートカット作成」後の動作";
     t.push_back(after);
 
-    SettingDef sort = choice(L"RecentSortType", P::Recent, kTray, 1, kRecentSorts, 1);
+    SettingDef sort = choice(SettingId::RecentSortType, P::Recent, kTray, 1, kRecentSorts, 1);
     sort.label = L"メニュー表示の順序";
     t.push_back(sort);
-    t.push_back(flag(L"ExcFav", P::Recent, kTray, 0, 0, L"お気に入りフォルダは履歴から除く"));
-    t.push_back(flag(L"ExcRC", P::Recent, kTray, 0, 0, L"Removable,CD-ROM 上のフォルダは履歴から除く"));
-
+    t.push_back(flag(SettingId::ExcFav, P::Recent, kTray, 0, 0, L"お気に入りフォルダは履歴から除く"));
     t.push_back(
-        flag(L"Favorites", P::Favorites, kTray, 0, 0, L"タスクトレイアイコンでのメニュー起動方法を交換する"));
-    t.push_back(
-        flag(L"FavFName", P::Favorites, kTray, 1, 1, L"フルパスでなく最下位のフォルダ名のみ表示する"));
+        flag(SettingId::ExcRC, P::Recent, kTray, 0, 0, L"Removable,CD-ROM 上のフォルダは履歴から除く"));
 
-    for (const wchar_t* filer : {L"Filer0", L"Filer1", L"Filer2"})
+    t.push_back(flag(SettingId::Favorites, P::Favorites, kTray, 0, 0,
+                     L"タスクトレイアイコンでのメニュー起動方法を交換する"));
+    t.push_back(flag(SettingId::FavFName, P::Favorites, kTray, 1, 1,
+                     L"フルパスでなく最下位のフォルダ名のみ表示する"));
+
+    for (SettingId filer : {SettingId::Filer0, SettingId::Filer1, SettingId::Filer2})
         t.push_back(textDef(filer, P::Filer, kTray | kMain, text(L""), text(L"")));
 
     for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
-        SettingDef ctrl =
-            textDef(L"", P::Ctrl, kTray, text(ctrlInstallBinding(letter)), text(ctrlInstallBinding(letter)));
-        ctrl.name = ctrlValueName(letter);
-        t.push_back(ctrl);
+        const auto id = static_cast<SettingId>(static_cast<int>(SettingId::CtrlA) + (letter - L'A'));
+        t.push_back(
+            textDef(id, P::Ctrl, kTray, text(ctrlInstallBinding(letter)), text(ctrlInstallBinding(letter))));
     }
 
-    SettingDef textExts = textDef(L"AsTextExtList", P::TTTxt, kTray, text(L"txt;cpp;h;"), text(L"txt;cpp;h;"),
-                                  TextRule::ExtensionList);
+    SettingDef textExts = textDef(SettingId::AsTextExtList, P::TTTxt, kTray, text(L"txt;cpp;h;"),
+                                  text(L"txt;cpp;h;"), TextRule::ExtensionList);
     textExts.label = L"*.txt とみなす拡張子";
     t.push_back(textExts);
-    t.push_back(ranged(L"TTNumText", P::TTTxt, kTray, 10, 5, 99, L"行迄"));
-    SettingDef tabs = choice(L"TabNChar", P::TTTxt, kTray, 4, kTabWidths, 8);
+    t.push_back(ranged(SettingId::TTNumText, P::TTTxt, kTray, 10, 5, 99, L"行迄"));
+    SettingDef tabs = choice(SettingId::TabNChar, P::TTTxt, kTray, 4, kTabWidths, 8);
     tabs.ifAbsent = number(8);
     tabs.label = L"タブの文字数";
     t.push_back(tabs);
     SettingDef face =
-        textDef(L"TTFName", P::TTTxt, kTray | kMain, text(L"ＭＳ ゴシック"), text(L"ＭＳ ゴシック"));
+        textDef(SettingId::TTFName, P::TTTxt, kTray | kMain, text(L"ＭＳ ゴシック"), text(L"ＭＳ ゴシック"));
     face.maxTextLength = 31;
     t.push_back(face);
-    t.push_back(numberDef(L"TTFPoint10", P::TTTxt, kTray | kMain, 100));
+    t.push_back(numberDef(SettingId::TTFPoint10, P::TTTxt, kTray | kMain, 100));
 
-    t.push_back(ranged(L"TTHeight", P::TTOther, kTray, 500, 10, 2000));
-    t.push_back(ranged(L"TTWidth", P::TTOther, kTray, 500, 10, 2000));
-    t.push_back(ranged(L"TTFileSize", P::TTOther, kTray, 10, 1, 100, L"ＭＢ以上はエラー"));
+    t.push_back(ranged(SettingId::TTHeight, P::TTOther, kTray, 500, 10, 2000));
+    t.push_back(ranged(SettingId::TTWidth, P::TTOther, kTray, 500, 10, 2000));
+    t.push_back(ranged(SettingId::TTFileSize, P::TTOther, kTray, 10, 1, 100, L"ＭＢ以上はエラー"));
     SettingDef movieExts =
-        textDef(L"AsMovieExtList", P::TTOther, kTray, text(L"aif;avi;cda;mid;mp3;mpg;rmi;wav;"),
+        textDef(SettingId::AsMovieExtList, P::TTOther, kTray, text(L"aif;avi;cda;mid;mp3;mpg;rmi;wav;"),
                 text(L"aif;avi;cda;mid;mp3;mpg;rmi;wav;"), TextRule::ExtensionList);
     movieExts.label = L"動画として表示する拡張子";
     t.push_back(movieExts);
-    t.push_back(flag(L"TTEdgeCut", P::TTOther, kTray, 1, 1, L"画像の場合周りの余白を取る"));
+    t.push_back(flag(SettingId::TTEdgeCut, P::TTOther, kTray, 1, 1, L"画像の場合周りの余白を取る"));
 
     SettingDef pluginDir =
-        textDef(L"SusiePluginDir", P::Susie, kTray, computed(ComputedDefault::WorkingFolder),
+        textDef(SettingId::SusiePluginDir, P::Susie, kTray, computed(ComputedDefault::WorkingFolder),
                 computed(ComputedDefault::WorkingFolder));
     pluginDir.label = L"Susie Plug-in のディレクトリ";
     t.push_back(pluginDir);
+    t.push_back(flag(SettingId::SusiePreview, P::Susie, kTray, 1, 1,
+                     L"Susie Plug-in の中のプレビュー機能をなるべく使う"));
+
+    t.push_back(hotKey(SettingId::HKDrv, 0x644, L"Drive List"));
+    t.push_back(hotKey(SettingId::HKRec, 0x652, L"最近開いたフォルダ"));
+    t.push_back(hotKey(SettingId::HKFav, 0x646, L"お気に入りフォルダ"));
+    t.push_back(hotKey(SettingId::HKLast, 0x64C, L"さっき開いたフォルダ"));
+    t.push_back(hotKey(SettingId::HKLastMenu, 0x65A, L"最後のメニュー"));
+    t.push_back(hotKey(SettingId::HKMyDoc, 0x64D, L"My Documents"));
+
     t.push_back(
-        flag(L"SusiePreview", P::Susie, kTray, 1, 1, L"Susie Plug-in の中のプレビュー機能をなるべく使う"));
-
-    t.push_back(hotKey(L"HKDrv", 0x644, L"Drive List"));
-    t.push_back(hotKey(L"HKRec", 0x652, L"最近開いたフォルダ"));
-    t.push_back(hotKey(L"HKFav", 0x646, L"お気に入りフォルダ"));
-    t.push_back(hotKey(L"HKLast", 0x64C, L"さっき開いたフォルダ"));
-    t.push_back(hotKey(L"HKLastMenu", 0x65A, L"最後のメニュー"));
-    t.push_back(hotKey(L"HKMyDoc", 0x64D, L"My Documents"));
-
-    t.push_back(flag(L"OrgClose", P::Other, kMain, 1, 1, L"新規フォルダオープン時に元のフォルダを閉じる"));
-    t.push_back(flag(L"ToolTipOn", P::Other, kMain, 1, 1, L"ツールチップテキストを表示"));
-    t.push_back(flag(L"SFolSingle", P::Other, kMain, 1, 1,
+        flag(SettingId::OrgClose, P::Other, kMain, 1, 1, L"新規フォルダオープン時に元のフォルダを閉じる"));
+    t.push_back(flag(SettingId::ToolTipOn, P::Other, kMain, 1, 1, L"ツールチップテキストを表示"));
+    t.push_back(flag(SettingId::SFolSingle, P::Other, kMain, 1, 1,
                      L"サブメニューのフォルダをシングルクリックで開ける",
                      L"サブメニューのフォルダをダブルクリックで開ける"));
-    t.push_back(flag(L"AddContext", P::Other, kExt, 1, 1, L"PVN．．．をコンテキストメニューに出す"));
+    t.push_back(flag(SettingId::AddContext, P::Other, kExt, 1, 1, L"PVN．．．をコンテキストメニューに出す"));
 
-    t.push_back(flag(L"QES", P::Special, kTray, 0, 0, L"PVNTray 常駐を Windows の終了確認時に終了させる"));
+    t.push_back(
+        flag(SettingId::QES, P::Special, kTray, 0, 0, L"PVNTray 常駐を Windows の終了確認時に終了させる"));
 
-    t.push_back(kept(L"InstallDir", SettingKind::Text, kSet, kTray | kMain | kSet));
-    t.push_back(kept(L"Version", SettingKind::Text, kSet, kSet));
-    SettingDef trayHandle = kept(L"PVNTrayHandle", SettingKind::Number, kTray, kMain | kExt | kSet);
+    t.push_back(kept(SettingId::InstallDir, SettingKind::Text, kSet, kTray | kMain | kSet));
+    t.push_back(kept(SettingId::Version, SettingKind::Text, kSet, kSet));
+    SettingDef trayHandle = kept(SettingId::PVNTrayHandle, SettingKind::Number, kTray, kMain | kExt | kSet);
     trayHandle.reported = false;
     t.push_back(trayHandle);
-    t.push_back(kept(L"MenuHeight", SettingKind::Number, kTray, kTray));
-    t.push_back(kept(L"MenuSepHeight", SettingKind::Number, kTray, kMain));
-    t.push_back(kept(L"ODMenuHeight", SettingKind::Number, kTray, 0));
-    t.push_back(kept(L"IconWidth", SettingKind::Number, kTray, 0));
-    t.push_back(kept(L"IconHeight", SettingKind::Number, kTray, 0));
-    t.push_back(kept(L"LastMenuItem", SettingKind::Text, kMain, kTray));
-    SettingDef curPage = kept(L"CurPage", SettingKind::Number, kSet, kSet);
+    t.push_back(kept(SettingId::MenuHeight, SettingKind::Number, kTray, kTray));
+    t.push_back(kept(SettingId::MenuSepHeight, SettingKind::Number, kTray, kMain));
+    t.push_back(kept(SettingId::ODMenuHeight, SettingKind::Number, kTray, 0));
+    t.push_back(kept(SettingId::IconWidth, SettingKind::Number, kTray, 0));
+    t.push_back(kept(SettingId::IconHeight, SettingKind::Number, kTray, 0));
+    t.push_back(kept(SettingId::LastMenuItem, SettingKind::Text, kMain, kTray));
+    SettingDef curPage = kept(SettingId::CurPage, SettingKind::Number, kSet, kSet);
     // A page index the list does not have opens the first page.
     curPage.numberRule = NumberRule::OneOf;
     curPage.min = 0;
@@ -352,6 +369,27 @@ const SettingChoice* SettingDef::choice(std::uint32_t n) const {
 std::span<const SettingDef> settingsTable() {
     static const std::vector<SettingDef> table = buildTable();
     return table;
+}
+
+const wchar_t* settingName(SettingId id) {
+    return kSettingNames[static_cast<std::size_t>(id)];
+}
+
+const SettingDef& settingDef(SettingId id) {
+    // The table's rows follow the enum; SettingsTableTest holds every row to its id.
+    return settingsTable()[static_cast<std::size_t>(id)];
+}
+
+std::uint32_t installNumber(SettingId id) {
+    return settingDef(id).install.number;
+}
+
+bool installFlag(SettingId id) {
+    return installNumber(id) != 0;
+}
+
+std::wstring installText(SettingId id) {
+    return std::wstring(settingDef(id).install.text);
 }
 
 const SettingDef* findSetting(std::wstring_view name) {

@@ -14,6 +14,34 @@ namespace pvn {
 
 enum class SettingKind { Flag, Number, Text };
 
+// Every value by its name, in table order: the page values in page order, then the values kept by
+// the programs. Code reaches a value only through its SettingId, so a misspelt name does not build.
+// clang-format off
+#define PVN_SETTING_NAMES(X) \
+    X(StartType) X(OpenBottom) X(OpenNet) X(OpenKey) X(OpenPush) X(MenuOverFlow) X(IncludeHidden) \
+    X(PosFix) X(OpenShift) X(FolderIcon) X(Order) X(FileNum) X(FileUpside) X(FHistory) X(FTogether) \
+    X(Drive) X(DrvOther) X(FOPRename) X(FOPAfter) X(RecentSortType) X(ExcFav) X(ExcRC) X(Favorites) \
+    X(FavFName) X(Filer0) X(Filer1) X(Filer2) X(CtrlA) X(CtrlB) X(CtrlC) X(CtrlD) X(CtrlE) X(CtrlF) \
+    X(CtrlG) X(CtrlH) X(CtrlI) X(CtrlJ) X(CtrlK) X(CtrlL) X(CtrlM) X(CtrlN) X(CtrlO) X(CtrlP) X(CtrlQ) \
+    X(CtrlR) X(CtrlS) X(CtrlT) X(CtrlU) X(CtrlV) X(CtrlW) X(CtrlX) X(CtrlY) X(CtrlZ) X(AsTextExtList) \
+    X(TTNumText) X(TabNChar) X(TTFName) X(TTFPoint10) X(TTHeight) X(TTWidth) X(TTFileSize) \
+    X(AsMovieExtList) X(TTEdgeCut) X(SusiePluginDir) X(SusiePreview) X(HKDrv) X(HKRec) X(HKFav) \
+    X(HKLast) X(HKLastMenu) X(HKMyDoc) X(OrgClose) X(ToolTipOn) X(SFolSingle) X(AddContext) X(QES) \
+    X(InstallDir) X(Version) X(PVNTrayHandle) X(MenuHeight) X(MenuSepHeight) X(ODMenuHeight) \
+    X(IconWidth) X(IconHeight) X(LastMenuItem) X(CurPage)
+// clang-format on
+
+enum class SettingId : int {
+#define PVN_SETTING_ID(name) name,
+    PVN_SETTING_NAMES(PVN_SETTING_ID)
+#undef PVN_SETTING_ID
+};
+inline constexpr std::size_t kSettingCount = 0
+#define PVN_SETTING_COUNT(name) +1
+    PVN_SETTING_NAMES(PVN_SETTING_COUNT)
+#undef PVN_SETTING_COUNT
+    ;
+
 // The settings dialog's pages in list order; the value is the page index.
 enum class SettingPage : int {
     Open,
@@ -95,6 +123,7 @@ struct SettingValue {
 };
 
 struct SettingDef {
+    SettingId id = SettingId::StartType;
     std::wstring name;
     SettingKind kind = SettingKind::Number;
     SettingPage page = SettingPage::None;
@@ -132,9 +161,19 @@ struct SettingDef {
     const SettingChoice* choice(std::uint32_t number) const;
 };
 
-// Every value, the page values in page order first, then the values kept by the programs.
+// Every value, the page values in page order first, then the values kept by the programs; row i
+// is the value of SettingId i.
 std::span<const SettingDef> settingsTable();
-// Exact registry value name, compared without regard to ASCII case as the registry does.
+const SettingDef& settingDef(SettingId id);
+// The registry value name ("StartType"), NUL-terminated.
+const wchar_t* settingName(SettingId id);
+// The value installation writes, as a program's own default before it reads the key (a computed
+// or missing Install value gives 0 and an empty text).
+std::uint32_t installNumber(SettingId id);
+bool installFlag(SettingId id);
+std::wstring installText(SettingId id);
+// A registry value name from outside (a key being listed): compared without regard to ASCII case
+// as the registry does; null for a name the table does not know.
 const SettingDef* findSetting(std::wstring_view name);
 
 // Ctrl+letter bindings: the values "CtrlA" .. "CtrlZ" and the keywords they store.

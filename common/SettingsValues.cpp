@@ -132,8 +132,8 @@ void SettingsValues::normalize(LowerCaseFn lower) {
         }
     }
     // Every drive in letter order leaves no drive outside the drive menu.
-    if (text(L"Drive") == L"all")
-        setFlag(L"DrvOther", true);
+    if (text(SettingId::Drive) == L"all")
+        setFlag(SettingId::DrvOther, true);
 }
 
 SettingsValues SettingsValues::forSettingsProgram(const SettingsValues& stored,

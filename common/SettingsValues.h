@@ -29,6 +29,15 @@ public:
     bool setText(std::wstring_view name, std::wstring text) { return set(name, std::move(text)); }
     bool setFlag(std::wstring_view name, bool on) { return set(name, std::uint32_t{on ? 1u : 0u}); }
     void erase(std::wstring_view name);
+    // The same by id, as code names a value.
+    bool set(SettingId id, Value value) { return set(settingName(id), std::move(value)); }
+    bool setNumber(SettingId id, std::uint32_t number) { return set(id, number); }
+    bool setText(SettingId id, std::wstring text) { return set(id, std::move(text)); }
+    bool setFlag(SettingId id, bool on) { return set(id, std::uint32_t{on ? 1u : 0u}); }
+    bool has(SettingId id) const { return has(settingName(id)); }
+    std::optional<std::uint32_t> number(SettingId id) const { return number(settingName(id)); }
+    std::optional<std::wstring> text(SettingId id) const { return text(settingName(id)); }
+    std::optional<bool> flag(SettingId id) const { return flag(settingName(id)); }
     void clear() { m_values.clear(); }
 
     bool has(std::wstring_view name) const { return find(name) != nullptr; }

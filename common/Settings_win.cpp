@@ -84,7 +84,7 @@ bool saveSettings(const SettingsValues& values, bool createKey) {
 
 bool isFirstInstallation(const RegKey& readKey) {
     DWORD handle = 0;
-    return !readKey.readDword(L"PVNTrayHandle", handle);
+    return !readKey.readDword(settingName(SettingId::PVNTrayHandle), handle);
 }
 
 std::wstring lowerCaseText(std::wstring_view text) {
@@ -98,9 +98,7 @@ std::wstring lowerCaseText(std::wstring_view text) {
 int readSettingVariables(const RegKey& key, std::span<const SettingVariable> variables) {
     int read = 0;
     for (const SettingVariable& variable : variables) {
-        const SettingDef* def = variable.name ? findSetting(variable.name) : nullptr;
-        if (!def)
-            continue;
+        const SettingDef* def = &settingDef(variable.id);
         SettingsValues::Value value;
         bool ok = std::visit(
             [&](auto* target) {

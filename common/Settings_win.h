@@ -39,11 +39,11 @@ std::wstring lowerCaseText(std::wstring_view text);
 // A program's own variable for one value: bool for a flag, DWORD for a flag or a number,
 // std::wstring for a text.
 struct SettingVariable {
-    const wchar_t* name;
+    SettingId id;
     std::variant<bool*, DWORD*, std::wstring*> target;
 };
-// Reads each variable the way readSetting does; a name the table does not know, or a variable of
-// the wrong kind, is skipped. Returns how many variables were set.
+// Reads each variable the way readSetting does; a variable of the wrong kind is skipped. Returns
+// how many variables were set.
 int readSettingVariables(const RegKey& key, std::span<const SettingVariable> variables);
 
 } // namespace pvn

@@ -10,7 +10,7 @@ HWND trayHandleFromDword(DWORD value) { return static_cast<HWND>(LongToHandle(st
 
 std::optional<HWND> readTrayHandle(const RegKey& settings) {
     DWORD value = 0;
-    if (!settings.readDword(kTrayHandleValue, value))
+    if (!settings.readDword(settingName(SettingId::PVNTrayHandle), value))
         return std::nullopt;
     return trayHandleFromDword(value);
 }
@@ -21,7 +21,7 @@ std::optional<HWND> readTrayHandle() {
 }
 
 bool writeTrayHandle(RegKey& settings, HWND tray) {
-    return settings.writeDword(kTrayHandleValue, trayHandleToDword(tray));
+    return settings.writeDword(settingName(SettingId::PVNTrayHandle), trayHandleToDword(tray));
 }
 
 } // namespace pvn

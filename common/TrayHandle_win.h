@@ -3,14 +3,13 @@
 // it. Stored as a REG_DWORD; window handles are significant in their low 32 bits and are
 // sign-extended back, so 32-bit and 64-bit programs agree on the value.
 #include "common/RegKey_win.h"
+#include "common/SettingsTable.h"
 
 #include <windows.h>
 
 #include <optional>
 
 namespace pvn {
-
-inline constexpr wchar_t kTrayHandleValue[] = L"PVNTrayHandle";
 
 DWORD trayHandleToDword(HWND window);
 HWND trayHandleFromDword(DWORD value);

@@ -1,7 +1,7 @@
 #pragma once
 // The folder menu's tooltip: size, dates and attributes of a file, the creation date of a folder,
 // the capacity of a drive, and the program's name for "About".
-#include "menu/FMenuTTObj_win.h"
+#include "menu/tooltip/FMenuTTObj_win.h"
 
 namespace pvn {
 

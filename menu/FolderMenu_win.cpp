@@ -85,13 +85,13 @@ FolderMenu::~FolderMenu() {
 void FolderMenu::readOptions(const RegKey& settings) {
     MenuOptions& o = m_options;
     const SettingVariable variables[] = {
-        {L"IncludeHidden", &o.includeHidden}, {L"PosFix", &o.posFix},
-        {L"OpenShift", &o.openShift},         {L"Order", &o.order},
-        {L"FolderIcon", &o.folderIcon},       {L"FileNum", &o.fileNum},
-        {L"FileUpside", &o.fileUpside},       {L"FHistory", &o.fHistory},
-        {L"FTogether", &o.fTogether},         {L"MenuOverFlow", &o.menuOverFlow},
-        {L"ToolTipOn", &o.toolTipOn},         {L"SFolSingle", &o.sFolSingle},
-        {L"MenuSepHeight", &o.menuSepHeight}, {L"InstallDir", &o.installDir},
+        {SettingId::IncludeHidden, &o.includeHidden}, {SettingId::PosFix, &o.posFix},
+        {SettingId::OpenShift, &o.openShift},         {SettingId::Order, &o.order},
+        {SettingId::FolderIcon, &o.folderIcon},       {SettingId::FileNum, &o.fileNum},
+        {SettingId::FileUpside, &o.fileUpside},       {SettingId::FHistory, &o.fHistory},
+        {SettingId::FTogether, &o.fTogether},         {SettingId::MenuOverFlow, &o.menuOverFlow},
+        {SettingId::ToolTipOn, &o.toolTipOn},         {SettingId::SFolSingle, &o.sFolSingle},
+        {SettingId::MenuSepHeight, &o.menuSepHeight}, {SettingId::InstallDir, &o.installDir},
     };
     readSettingVariables(settings, variables);
 }
@@ -116,11 +116,10 @@ void FolderMenu::createWindow() {
     wc.hIcon = LoadIconW(m_context.instance, MAKEINTRESOURCEW(IDI_PROGRAM));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kWindowClass;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        reportLastError("RegisterClass");
-    m_window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST, kWindowClass,
-                               L"PVNMain.exe", WS_POPUP, m_startPoint.x - 55, m_startPoint.y - 55, 111, 111,
-                               nullptr, nullptr, m_context.instance, this);
+    registerWindowClass(wc);
+    CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST, kWindowClass, L"PVNMain.exe",
+                    WS_POPUP, m_startPoint.x - 55, m_startPoint.y - 55, 111, 111, nullptr, nullptr,
+                    m_context.instance, this);
     if (!check(m_window != nullptr, "CreateWindowEx"))
         return;
     ShowWindow(m_window, SW_SHOW);
@@ -130,9 +129,10 @@ void FolderMenu::createWindow() {
 void FolderMenu::createTooltip(const RegKey& settings) {
     std::wstring face;
     DWORD size = 0;
-    const SettingVariable variables[] = {{L"TTFName", &face}, {L"TTFPoint10", &size}};
+    const SettingVariable variables[] = {{SettingId::TTFName, &face}, {SettingId::TTFPoint10, &size}};
     readSettingVariables(settings, variables);
     m_tooltip = std::make_unique<FMenuTT>(m_context.instance, face, static_cast<int>(size));
+    m_tooltip->create();
 }
 
 LRESULT FolderMenu::sendToTray(const RequestPayload& request) const {
@@ -144,25 +144,10 @@ void FolderMenu::writeLastMenuItem() const {
         return;
     RegKey key = openSettingsForWriting();
     if (key.isOpen())
-        key.writeString(L"LastMenuItem", pathOf(m_lastSelectable));
+        key.writeString(settingName(SettingId::LastMenuItem), pathOf(m_lastSelectable));
 }
 
-LRESULT CALLBACK FolderMenu::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        auto* self = static_cast<FolderMenu*>(create->lpCreateParams);
-        self->m_window = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<FolderMenu*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY)
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (!self || message == WM_NCCREATE)
-        return DefWindowProcW(window, message, wParam, lParam);
-    return self->handle(message, wParam, lParam);
-}
-
-LRESULT FolderMenu::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FolderMenu::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == m_context.message && m_context.message != 0) {
         switch (static_cast<RequestCode>(wParam)) {
         case RequestCode::RunMenu:

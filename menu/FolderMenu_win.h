@@ -12,6 +12,7 @@
 #include "common/RegKey_win.h"
 #include "common/RequestPayload.h"
 #include "common/SelectionPlacement.h"
+#include "common/WindowThunk_win.h"
 
 #include <shlobj.h>
 
@@ -38,18 +39,15 @@ struct MenuOptions {
     std::wstring installDir;
 };
 
-class FolderMenu {
+class FolderMenu : public WindowBase {
 public:
     static constexpr wchar_t kWindowClass[] = L"PVNMAINWINCLASS";
 
     FolderMenu(MainContext& context, const std::wstring& path, const RegKey& settings);
     // Writes LastMenuItem, destroys the menus newest first, then the font and the window.
-    ~FolderMenu();
-    FolderMenu(const FolderMenu&) = delete;
-    FolderMenu& operator=(const FolderMenu&) = delete;
+    ~FolderMenu() override;
 
     void createTooltip(const RegKey& settings);
-    HWND window() const { return m_window; }
     POINT startPoint() const { return m_startPoint; }
 
 private:
@@ -57,8 +55,7 @@ private:
     void readOptions(const RegKey& settings);
     void createFont();
     void createWindow();
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT sendToTray(const RequestPayload& request) const;
     void writeLastMenuItem() const;
 
@@ -114,7 +111,6 @@ private:
     ComPtr<IMalloc> m_allocator;
     ComPtr<IShellFolder> m_desktop;
     UniqueFont m_font;
-    HWND m_window = nullptr;
     POINT m_startPoint{};
     POINT m_menuPoint{};
     int m_iconWidth = 16;

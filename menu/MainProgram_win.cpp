@@ -44,11 +44,11 @@ void readStartSettings(const RegKey& key, MainContext& context) {
     if (std::optional<HWND> tray = readTrayHandle(key))
         context.tray = *tray;
     std::wstring drive;
-    const SettingVariable variables[] = {{L"OrgClose", &context.orgClose},
-                                         {L"Drive", &drive},
-                                         {L"Filer0", &context.filer0},
-                                         {L"Filer1", &context.filer1},
-                                         {L"Filer2", &context.filer2}};
+    const SettingVariable variables[] = {{SettingId::OrgClose, &context.orgClose},
+                                         {SettingId::Drive, &drive},
+                                         {SettingId::Filer0, &context.filer0},
+                                         {SettingId::Filer1, &context.filer1},
+                                         {SettingId::Filer2, &context.filer2}};
     readSettingVariables(key, variables);
     if (drive.size() <= 26)
         context.drive = drive;
@@ -57,9 +57,10 @@ void readStartSettings(const RegKey& key, MainContext& context) {
 OpenSettings readOpenSettings(const RegKey& key, const MainContext& context) {
     OpenSettings s;
     DWORD startType = 0, openKey = 0;
-    const SettingVariable variables[] = {{L"StartType", &startType}, {L"OpenBottom", &s.openBottom},
-                                         {L"OpenNet", &s.openNet},   {L"DrvOther", &s.otherDrives},
-                                         {L"OpenKey", &openKey},     {L"OpenPush", &s.openPush}};
+    const SettingVariable variables[] = {
+        {SettingId::StartType, &startType}, {SettingId::OpenBottom, &s.openBottom},
+        {SettingId::OpenNet, &s.openNet},   {SettingId::DrvOther, &s.otherDrives},
+        {SettingId::OpenKey, &openKey},     {SettingId::OpenPush, &s.openPush}};
     readSettingVariables(key, variables);
     s.startType = startType;
     s.openKey = openKey;

@@ -135,7 +135,7 @@ HRESULT CShellExtent::addEntries(HMENU menu, UINT index, UINT firstId, UINT last
     if (!tray)
         return E_FAIL;
     bool addContext = true;
-    settings.readBool(L"AddContext", addContext);
+    settings.readBool(settingName(SettingId::AddContext), addContext);
     if (!addContext)
         return MAKE_HRESULT(SEVERITY_SUCCESS, 0, 0);
 

@@ -73,7 +73,7 @@ void FTray::toggleStartType() {
         for (const wchar_t* shellKey : kVerbShellKeys)
             makeShellVerbDefault(shellKey);
     RegKey key = openSettingsForWriting();
-    key.writeDword(L"StartType", type);
+    key.writeDword(settingName(SettingId::StartType), type);
 }
 
 void FTray::runSetup(const wchar_t* word) {
@@ -118,7 +118,7 @@ void FTray::registerHotKeys() {
     RegKey key = openSettingsForReading();
     for (const auto& slot : kHotKeySlots) {
         DWORD value = 0;
-        key.readDword(slot.setting, value);
+        key.readDword(settingName(slot.setting), value);
         if (auto combination = hotKeyFromSetting(value))
             RegisterHotKey(m_window, slot.id, combination->modifiers, combination->virtualKey);
     }

@@ -39,13 +39,13 @@ bool FTray::readCommandLineSettings(bool folderIcon, bool lists) {
     }
     std::vector<SettingVariable> variables;
     if (folderIcon)
-        variables.push_back({L"FolderIcon", &m_settings.folderIcon});
+        variables.push_back({SettingId::FolderIcon, &m_settings.folderIcon});
     if (lists) {
-        variables.push_back({L"RecentSortType", &m_settings.recentSortType});
-        variables.push_back({L"MenuHeight", &m_settings.menuHeight});
-        variables.push_back({L"ExcFav", &m_settings.excFav});
-        variables.push_back({L"ExcRC", &m_settings.excRC});
-        variables.push_back({L"FavFName", &m_settings.favFName});
+        variables.push_back({SettingId::RecentSortType, &m_settings.recentSortType});
+        variables.push_back({SettingId::MenuHeight, &m_settings.menuHeight});
+        variables.push_back({SettingId::ExcFav, &m_settings.excFav});
+        variables.push_back({SettingId::ExcRC, &m_settings.excRC});
+        variables.push_back({SettingId::FavFName, &m_settings.favFName});
     }
     readSettingVariables(key, variables);
     m_settings.readFilers(key);
@@ -158,7 +158,7 @@ void FTray::lastMenu() {
         RegKey key = openSettingsForReading();
         if (!key.isOpen())
             return;
-        const SettingVariable last[] = {{L"LastMenuItem", &item}};
+        const SettingVariable last[] = {{SettingId::LastMenuItem, &item}};
         readSettingVariables(key, last);
         m_settings.readInstallDir(key);
     }

@@ -9,21 +9,7 @@
 
 namespace pvn {
 
-LRESULT CALLBACK FTray::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        static_cast<FTray*>(create->lpCreateParams)->m_window = window;
-    }
-    auto* self = reinterpret_cast<FTray*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY)
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    return self->handle(message, wParam, lParam);
-}
-
-LRESULT FTray::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FTray::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Registered ids are 0 until registered (command-line runs never register them).
     if (m_iconMessage && message == m_iconMessage)
         return wParam == 1 ? onIconMessage(lParam) : 1;

@@ -66,9 +66,9 @@ bool FTray::createWindow() {
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TRAY));
     windowClass.lpszClassName = kTrayWindowClass;
-    check(RegisterClassExW(&windowClass) != 0, "RegisterClass");
-    m_window = CreateWindowExW(WS_EX_TOOLWINDOW, kTrayWindowClass, L"PVNTray.exe", WS_POPUP, 0, 0, 1, 1, nullptr,
-                               nullptr, instance, this);
+    registerWindowClass(windowClass);
+    CreateWindowExW(WS_EX_TOOLWINDOW, kTrayWindowClass, L"PVNTray.exe", WS_POPUP, 0, 0, 1, 1, nullptr,
+                    nullptr, instance, this);
     if (!check(m_window != nullptr, "CreateWindowEx"))
         return false;
     ShowWindow(m_window, SW_SHOWNORMAL);
@@ -164,12 +164,13 @@ void FTray::measureMenuMetrics() {
         return;
     }
     if (measured) {
-        key.writeDword(L"MenuHeight", static_cast<DWORD>(entry.bottom - entry.top));
-        key.writeDword(L"MenuSepHeight", static_cast<DWORD>(separator.bottom - separator.top));
+        key.writeDword(settingName(SettingId::MenuHeight), static_cast<DWORD>(entry.bottom - entry.top));
+        key.writeDword(settingName(SettingId::MenuSepHeight),
+                       static_cast<DWORD>(separator.bottom - separator.top));
     }
-    key.writeDword(L"ODMenuHeight", static_cast<DWORD>(m_entryHeight));
-    key.writeDword(L"IconWidth", static_cast<DWORD>(m_smallIconWidth));
-    key.writeDword(L"IconHeight", static_cast<DWORD>(m_smallIconHeight));
+    key.writeDword(settingName(SettingId::ODMenuHeight), static_cast<DWORD>(m_entryHeight));
+    key.writeDword(settingName(SettingId::IconWidth), static_cast<DWORD>(m_smallIconWidth));
+    key.writeDword(settingName(SettingId::IconHeight), static_cast<DWORD>(m_smallIconHeight));
 }
 
 FTray::~FTray() {
@@ -179,10 +180,10 @@ FTray::~FTray() {
     m_measuringDC.reset();
     unregisterHotKeys();
     m_menuFont.reset();
-    if (m_window) {
+    if (const HWND window = m_window) {
         // The procedure must not reach a half-destroyed object.
-        SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
-        DestroyWindow(m_window);
+        detachWindow();
+        DestroyWindow(window);
     }
     if (m_resident)
         removeNotificationIcon();

@@ -4,6 +4,7 @@
 #include "common/Handle_win.h"
 #include "common/MonitorTable_win.h"
 #include "common/StringList.h"
+#include "common/WindowThunk_win.h"
 #include "tray/FFolderList_win.h"
 #include "tray/RequestTable.h"
 #include "tray/TrayMode.h"
@@ -18,20 +19,17 @@
 
 namespace pvn {
 
-class FTray {
+class FTray : public WindowBase {
 public:
     // `programFolder` is the folder the program file lies in.
     FTray(std::wstring programFolder, TrayMode mode);
-    ~FTray();
-    FTray(const FTray&) = delete;
-    FTray& operator=(const FTray&) = delete;
+    ~FTray() override;
 
     static FTray* instance() { return s_instance; }
 
     // A command-line run always completes; the resident instance once it could publish itself.
     bool complete() const { return m_complete; }
     bool resident() const { return m_resident; }
-    HWND window() const { return m_window; }
     HFONT menuFont() const { return m_menuFont.get(); }
     const TraySettings& settings() const { return m_settings; }
     StringList& items() { return m_items; }
@@ -57,8 +55,7 @@ private:
         std::intptr_t itemData = -1;
     };
 
-    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT onIconMessage(LPARAM mouseMessage);
     LRESULT onRequest(WPARAM code, LPARAM lParam);
     void runSelfRequests();
@@ -95,7 +92,6 @@ private:
     void runSetup(const wchar_t* word);
     void openReadMe();
 
-    HWND m_window = nullptr;
     StringList m_items;
     int m_osLevel = 0;
     bool m_wow64 = false;

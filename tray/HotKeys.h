@@ -1,6 +1,8 @@
 #pragma once
 // The six global hot keys: their settings, how a hot-key control's value becomes a registration,
 // and what each one opens.
+#include "common/SettingsTable.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -36,16 +38,16 @@ inline constexpr int kHotKeyCount = 6;
 // Hot-key id 1..6 and its setting, in registration order.
 struct HotKeySlot {
     int id;
-    const wchar_t* setting;
+    SettingId setting;
     HotKeyAction action;
 };
 inline constexpr std::array<HotKeySlot, kHotKeyCount> kHotKeySlots{{
-    {1, L"HKDrv", HotKeyAction::DriveList},
-    {2, L"HKRec", HotKeyAction::Recent},
-    {3, L"HKFav", HotKeyAction::Favorites},
-    {4, L"HKLast", HotKeyAction::LastFolder},
-    {5, L"HKLastMenu", HotKeyAction::LastMenu},
-    {6, L"HKMyDoc", HotKeyAction::Documents},
+    {1, SettingId::HKDrv, HotKeyAction::DriveList},
+    {2, SettingId::HKRec, HotKeyAction::Recent},
+    {3, SettingId::HKFav, HotKeyAction::Favorites},
+    {4, SettingId::HKLast, HotKeyAction::LastFolder},
+    {5, SettingId::HKLastMenu, HotKeyAction::LastMenu},
+    {6, SettingId::HKMyDoc, HotKeyAction::Documents},
 }};
 
 std::optional<HotKeyAction> hotKeyActionOf(std::intptr_t id);

@@ -11,36 +11,53 @@ std::wstring cleanFolder(const std::wstring& text) { return trim(stripQuotes(tri
 } // namespace
 
 void TraySettings::readFilers(const RegKey& key) {
-    const SettingVariable filers[] = {{L"Filer0", &filer0}, {L"Filer1", &filer1}, {L"Filer2", &filer2}};
+    const SettingVariable filers[] = {
+        {SettingId::Filer0, &filer0}, {SettingId::Filer1, &filer1}, {SettingId::Filer2, &filer2}};
     readSettingVariables(key, filers);
 }
 
 void TraySettings::readInstallDir(const RegKey& key) {
-    const SettingVariable folder[] = {{L"InstallDir", &installDir}};
+    const SettingVariable folder[] = {{SettingId::InstallDir, &installDir}};
     if (readSettingVariables(key, folder))
         installDir = cleanFolder(installDir);
 }
 
 void TraySettings::readAll(const RegKey& key) {
     const SettingVariable before[] = {
-        {L"StartType", &startType},      {L"MenuOverFlow", &menuOverFlow},     {L"FolderIcon", &folderIcon},
-        {L"FHistory", &fHistory},        {L"FOPRename", &fopRename},           {L"FOPAfter", &fopAfter},
-        {L"RecentSortType", &recentSortType}, {L"ExcFav", &excFav},            {L"ExcRC", &excRC},
-        {L"Favorites", &favorites},      {L"FavFName", &favFName},
+        {SettingId::StartType, &startType},
+        {SettingId::MenuOverFlow, &menuOverFlow},
+        {SettingId::FolderIcon, &folderIcon},
+        {SettingId::FHistory, &fHistory},
+        {SettingId::FOPRename, &fopRename},
+        {SettingId::FOPAfter, &fopAfter},
+        {SettingId::RecentSortType, &recentSortType},
+        {SettingId::ExcFav, &excFav},
+        {SettingId::ExcRC, &excRC},
+        {SettingId::Favorites, &favorites},
+        {SettingId::FavFName, &favFName},
     };
     readSettingVariables(key, before);
     readFilers(key);
     const SettingVariable preview[] = {
-        {L"AsTextExtList", &asTextExtList}, {L"TTNumText", &ttNumText},   {L"TabNChar", &tabNChar},
-        {L"TTFName", &ttFName},             {L"TTFPoint10", &ttFPoint10}, {L"TTHeight", &ttHeight},
-        {L"TTWidth", &ttWidth},             {L"TTFileSize", &ttFileSize}, {L"TTEdgeCut", &ttEdgeCut},
-        {L"AsMovieExtList", &asMovieExtList}, {L"SusiePluginDir", &susiePluginDir},
-        {L"SusiePreview", &susiePreview},   {L"QES", &qes},
+        {SettingId::AsTextExtList, &asTextExtList},
+        {SettingId::TTNumText, &ttNumText},
+        {SettingId::TabNChar, &tabNChar},
+        {SettingId::TTFName, &ttFName},
+        {SettingId::TTFPoint10, &ttFPoint10},
+        {SettingId::TTHeight, &ttHeight},
+        {SettingId::TTWidth, &ttWidth},
+        {SettingId::TTFileSize, &ttFileSize},
+        {SettingId::TTEdgeCut, &ttEdgeCut},
+        {SettingId::AsMovieExtList, &asMovieExtList},
+        {SettingId::SusiePluginDir, &susiePluginDir},
+        {SettingId::SusiePreview, &susiePreview},
+        {SettingId::QES, &qes},
     };
     readSettingVariables(key, preview);
     susiePluginDir = cleanFolder(susiePluginDir);
     readInstallDir(key);
-    const SettingVariable metrics[] = {{L"MenuHeight", &menuHeight}, {L"MenuSepHeight", &menuSepHeight}};
+    const SettingVariable metrics[] = {{SettingId::MenuHeight, &menuHeight},
+                                       {SettingId::MenuSepHeight, &menuSepHeight}};
     readSettingVariables(key, metrics);
 }
 

@@ -8,32 +8,37 @@
 namespace pvn {
 
 struct TraySettings {
-    DWORD startType = 2;
-    DWORD menuOverFlow = 2;
-    bool folderIcon = true;
-    bool fHistory = true;
-    DWORD fopRename = 1;
-    DWORD fopAfter = 2;
-    DWORD recentSortType = 1;
-    bool excFav = false;
-    bool excRC = false;
-    bool favorites = false;
-    bool favFName = true;
-    std::wstring filer0, filer1, filer2;
+    // Until the key is read: what installation writes.
+    DWORD startType = installNumber(SettingId::StartType);
+    DWORD menuOverFlow = installNumber(SettingId::MenuOverFlow);
+    bool folderIcon = installFlag(SettingId::FolderIcon);
+    bool fHistory = installFlag(SettingId::FHistory);
+    DWORD fopRename = installNumber(SettingId::FOPRename);
+    DWORD fopAfter = installNumber(SettingId::FOPAfter);
+    DWORD recentSortType = installNumber(SettingId::RecentSortType);
+    bool excFav = installFlag(SettingId::ExcFav);
+    bool excRC = installFlag(SettingId::ExcRC);
+    bool favorites = installFlag(SettingId::Favorites);
+    bool favFName = installFlag(SettingId::FavFName);
+    std::wstring filer0 = installText(SettingId::Filer0);
+    std::wstring filer1 = installText(SettingId::Filer1);
+    std::wstring filer2 = installText(SettingId::Filer2);
     // Preview values.
-    std::wstring asTextExtList = L"txt;cpp;h;";
-    DWORD ttNumText = 10;
-    DWORD tabNChar = 4;
-    std::wstring ttFName = L"ＭＳ ゴシック";
-    DWORD ttFPoint10 = 100;
-    DWORD ttHeight = 500;
-    DWORD ttWidth = 500;
-    DWORD ttFileSize = 10;
-    bool ttEdgeCut = true;
-    std::wstring asMovieExtList = L"aif;avi;cda;mid;mp3;mpg;rmi;wav;";
+    std::wstring asTextExtList = installText(SettingId::AsTextExtList);
+    DWORD ttNumText = installNumber(SettingId::TTNumText);
+    DWORD tabNChar = installNumber(SettingId::TabNChar);
+    std::wstring ttFName = installText(SettingId::TTFName);
+    DWORD ttFPoint10 = installNumber(SettingId::TTFPoint10);
+    DWORD ttHeight = installNumber(SettingId::TTHeight);
+    DWORD ttWidth = installNumber(SettingId::TTWidth);
+    DWORD ttFileSize = installNumber(SettingId::TTFileSize);
+    bool ttEdgeCut = installFlag(SettingId::TTEdgeCut);
+    std::wstring asMovieExtList = installText(SettingId::AsMovieExtList);
+    // Installation writes the settings program's working folder; the tray has none to assume.
     std::wstring susiePluginDir;
-    bool susiePreview = true;
-    bool qes = false;
+    bool susiePreview = installFlag(SettingId::SusiePreview);
+    bool qes = installFlag(SettingId::QES);
+    // Kept by the programs: no Install value.
     std::wstring installDir;
     DWORD menuHeight = 0;
     DWORD menuSepHeight = 0;

@@ -89,6 +89,23 @@ TEST(SettingsTableTest, NamesAreUniqueAndFoundWithoutRegardToCase) {
     EXPECT_EQ(nullptr, findSetting(L"Ctrl["));
 }
 
+TEST(SettingsTableTest, EveryIdReachesItsOwnRow) {
+    auto table = settingsTable();
+    ASSERT_EQ(kSettingCount, table.size());
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const auto id = static_cast<SettingId>(i);
+        EXPECT_EQ(id, table[i].id) << narrow(table[i].name);
+        EXPECT_EQ(&table[i], &settingDef(id));
+        EXPECT_EQ(table[i].name, settingName(id));
+    }
+    EXPECT_EQ(L"StartType", settingDef(SettingId::StartType).name);
+    EXPECT_EQ(L"CurPage", settingDef(SettingId::CurPage).name);
+    for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
+        const auto id = static_cast<SettingId>(static_cast<int>(SettingId::CtrlA) + (letter - L'A'));
+        EXPECT_EQ(ctrlValueName(letter), settingName(id));
+    }
+}
+
 TEST(SettingsTableTest, PagesAreListedInDialogOrder) {
     EXPECT_EQ(L"メニュー起動", settingsPageLabel(SettingPage::Open));
     EXPECT_EQ(L"特別", settingsPageLabel(SettingPage::Special));

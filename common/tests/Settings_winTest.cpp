@@ -181,7 +181,7 @@ TEST_F(SettingsWinTest, TextReadAsANumberKeepsTheDefault) {
     RegKey key = openSettingsForReading();
     DWORD lines = 10;
     bool closeOriginal = true;
-    const SettingVariable vars[] = {{L"TTNumText", &lines}, {L"OrgClose", &closeOriginal}};
+    const SettingVariable vars[] = {{SettingId::TTNumText, &lines}, {SettingId::OrgClose, &closeOriginal}};
     EXPECT_EQ(0, readSettingVariables(key, vars));
     EXPECT_EQ(10u, lines);
     EXPECT_TRUE(closeOriginal);
@@ -200,9 +200,14 @@ TEST_F(SettingsWinTest, AProgramReadsItsOwnSubsetIntoItsVariables) {
     std::wstring face = L"ＭＳ ゴシック", filer, wrongKind = L"keep";
     bool notAFlag = false;
     const SettingVariable vars[] = {
-        {L"FolderIcon", &folderIcon}, {L"MenuOverFlow", &overflow},   {L"TTFName", &face},
-        {L"Filer0", &filer},          {L"MenuSepHeight", &separator}, {L"TTHeight", &missing},
-        {L"FolderIcon", &wrongKind},  {L"MenuOverFlow", &notAFlag},   {L"NoSuchValue", &missing},
+        {SettingId::FolderIcon, &folderIcon},
+        {SettingId::MenuOverFlow, &overflow},
+        {SettingId::TTFName, &face},
+        {SettingId::Filer0, &filer},
+        {SettingId::MenuSepHeight, &separator},
+        {SettingId::TTHeight, &missing},
+        {SettingId::FolderIcon, &wrongKind},
+        {SettingId::MenuOverFlow, &notAFlag},
     };
     EXPECT_EQ(5, readSettingVariables(key, vars));
     EXPECT_TRUE(folderIcon) << "any non-zero flag is on";
@@ -219,7 +224,7 @@ TEST_F(SettingsWinTest, AFaceNameOf32CharactersIsIgnoredByReaders) {
     writeRawText(L"TTFName", std::wstring(32, L'ゴ'));
     RegKey key = openSettingsForReading();
     std::wstring face = L"ＭＳ ゴシック";
-    const SettingVariable vars[] = {{L"TTFName", &face}};
+    const SettingVariable vars[] = {{SettingId::TTFName, &face}};
     EXPECT_EQ(0, readSettingVariables(key, vars));
     EXPECT_EQ(L"ＭＳ ゴシック", face);
 

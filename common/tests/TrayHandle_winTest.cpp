@@ -1,5 +1,5 @@
-#include "common/RegKey_win.h"
 #include "common/TrayHandle_win.h"
+#include "common/RegKey_win.h"
 
 #include <gtest/gtest.h>
 
@@ -26,25 +26,25 @@ TEST_F(TrayHandleTest, RealWindowSurvivesTheRoundTrip) {
     ASSERT_TRUE(window);
     EXPECT_TRUE(writeTrayHandle(key, window));
     DWORD stored = 0;
-    EXPECT_TRUE(key.readDword(kTrayHandleValue, stored)) << "stored as REG_DWORD";
+    EXPECT_TRUE(key.readDword(L"PVNTrayHandle", stored)) << "stored as REG_DWORD";
     EXPECT_EQ(window, readTrayHandle(key));
     DestroyWindow(window);
 }
 
 TEST_F(TrayHandleTest, HighBitIsSignExtendedAsWindowsDoesForHandles) {
-    ASSERT_TRUE(key.writeDword(kTrayHandleValue, 0x80001234u));
+    ASSERT_TRUE(key.writeDword(L"PVNTrayHandle", 0x80001234u));
     auto handle = readTrayHandle(key);
     ASSERT_TRUE(handle);
     EXPECT_EQ(static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80001234u)),
               reinterpret_cast<std::intptr_t>(*handle));
     EXPECT_EQ(0x80001234u, trayHandleToDword(*handle)) << "and truncated back to the same number";
-    ASSERT_TRUE(key.writeDword(kTrayHandleValue, 0x00012345u));
+    ASSERT_TRUE(key.writeDword(L"PVNTrayHandle", 0x00012345u));
     EXPECT_EQ(reinterpret_cast<HWND>(std::intptr_t{0x12345}), readTrayHandle(key));
 }
 
 TEST_F(TrayHandleTest, MissingOrMistypedValueIsNoHandle) {
     EXPECT_FALSE(readTrayHandle(key));
-    ASSERT_TRUE(key.writeString(kTrayHandleValue, L"1234"));
+    ASSERT_TRUE(key.writeString(L"PVNTrayHandle", L"1234"));
     EXPECT_FALSE(readTrayHandle(key));
     EXPECT_FALSE(readTrayHandle(RegKey())) << "a key that did not open";
 }

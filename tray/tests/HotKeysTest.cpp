@@ -30,7 +30,7 @@ TEST(HotKeysTest, SlotsAreTheSixSettingsInIdOrder) {
     for (std::size_t i = 0; i < kHotKeySlots.size(); ++i) {
         EXPECT_EQ(static_cast<int>(i) + 1, kHotKeySlots[i].id);
         EXPECT_EQ(static_cast<int>(kHotKeySlots[i].action), kHotKeySlots[i].id);
-        names.insert(kHotKeySlots[i].setting);
+        names.insert(settingName(kHotKeySlots[i].setting));
     }
     EXPECT_EQ((std::set<std::wstring>{L"HKDrv", L"HKRec", L"HKFav", L"HKLast", L"HKLastMenu", L"HKMyDoc"}), names);
     EXPECT_EQ(HotKeyAction::LastMenu, hotKeyActionOf(5));

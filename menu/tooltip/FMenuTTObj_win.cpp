@@ -1,6 +1,6 @@
-#include "menu/FMenuTTObj_win.h"
+#include "menu/tooltip/FMenuTTObj_win.h"
 
-#include "menu/TooltipPlacement.h"
+#include "menu/tooltip/TooltipPlacement.h"
 
 #include "common/ErrorBox_win.h"
 #include "common/MessagePump_win.h"
@@ -13,49 +13,69 @@ namespace {
 constexpr wchar_t kClassName[] = L"MENUTOOLTIPTEXT";
 constexpr wchar_t kSample[] = L"あいうえおabcdefg";
 
+UniqueFont makeFont(const std::wstring& faceName, int pointTenths) {
+    LOGFONTW font{};
+    if (faceName.size() < LF_FACESIZE)
+        faceName.copy(font.lfFaceName, faceName.size());
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    font.lfPitchAndFamily = FIXED_PITCH;
+    ScopedGetDC screen(nullptr);
+    font.lfHeight = -MulDiv(pointTenths, GetDeviceCaps(screen.get(), LOGPIXELSY), 720);
+    return UniqueFont(CreateFontIndirectW(&font));
+}
+
 } // namespace
 
 HWND windowFrom32(std::uint32_t value) {
     return reinterpret_cast<HWND>(static_cast<std::intptr_t>(static_cast<std::int32_t>(value)));
 }
 
-FMenuTTObj::FMenuTTObj(HINSTANCE instance, const std::wstring& faceName, int pointTenths) {
+FMenuTTObj::FMenuTTObj(HINSTANCE instance, std::wstring faceName, int pointTenths)
+    : m_instance(instance), m_faceName(std::move(faceName)), m_pointTenths(pointTenths) {}
+
+bool FMenuTTObj::create() {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     // Its own DC, so that the font selected once serves painting too.
     wc.style = CS_OWNDC;
     wc.lpfnWndProc = windowProc;
-    wc.hInstance = instance;
+    wc.hInstance = m_instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        reportLastError("RegisterClass");
-    m_window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, L"", WS_POPUP | WS_DISABLED,
-                               CW_USEDEFAULT, CW_USEDEFAULT, 1, 1, nullptr, nullptr, instance, this);
-    check(m_window != nullptr, "CreateWindowEx");
-    m_dc = m_window ? GetDC(m_window) : nullptr;
-
-    LOGFONTW font{};
-    if (faceName.size() < LF_FACESIZE)
-        faceName.copy(font.lfFaceName, faceName.size());
-    font.lfCharSet = SHIFTJIS_CHARSET;
-    font.lfPitchAndFamily = FIXED_PITCH;
-    {
-        ScopedGetDC screen(nullptr);
-        font.lfHeight = -MulDiv(pointTenths, GetDeviceCaps(screen.get(), LOGPIXELSY), 720);
-    }
-    m_font.reset(CreateFontIndirectW(&font));
-    if (m_dc) {
-        if (m_font)
-            m_oldFont = SelectObject(m_dc, m_font.get());
-        SIZE size{};
-        if (check(GetTextExtentPoint32W(m_dc, kSample, static_cast<int>(std::size(kSample) - 1), &size),
-                  "GTEP32"))
-            m_lineHeight = size.cy;
-    }
+    registerWindowClass(wc);
+    CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, L"", WS_POPUP | WS_DISABLED, CW_USEDEFAULT,
+                    CW_USEDEFAULT, 1, 1, nullptr, nullptr, m_instance, this);
+    if (!check(m_window != nullptr, "CreateWindowEx"))
+        return false;
+    m_font = makeFont(m_faceName, m_pointTenths);
+    m_dc.emplace(m_window);
+    selectFont();
     dispatchPendingMessages();
     if (m_window)
         ShowWindow(m_window, SW_SHOWNOACTIVATE);
+    return m_window != nullptr;
+}
+
+void FMenuTTObj::setFont(const std::wstring& faceName, int pointTenths) {
+    m_faceName = faceName;
+    m_pointTenths = pointTenths;
+    m_selectedFont.reset();
+    m_dc.reset();
+    m_font = makeFont(m_faceName, m_pointTenths);
+    if (m_window) {
+        m_dc.emplace(m_window);
+        selectFont();
+    }
+}
+
+void FMenuTTObj::selectFont() {
+    if (!dc())
+        return;
+    if (m_font)
+        m_selectedFont.emplace(dc(), m_font.get());
+    SIZE size{};
+    if (check(GetTextExtentPoint32W(dc(), kSample, static_cast<int>(std::size(kSample) - 1), &size), "GTEP32"))
+        m_lineHeight = size.cy;
 }
 
 FMenuTTObj::~FMenuTTObj() {
@@ -63,15 +83,12 @@ FMenuTTObj::~FMenuTTObj() {
         KillTimer(m_window, kShowTimer);
         KillTimer(m_window, kHideTimer);
     }
-    if (m_dc) {
-        if (m_oldFont)
-            SelectObject(m_dc, m_oldFont);
-        ReleaseDC(m_window, m_dc);
-    }
+    m_selectedFont.reset();
+    m_dc.reset();
     m_font.reset();
-    if (m_window) {
-        SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
-        check(DestroyWindow(m_window), "DestroyWindow");
+    if (const HWND window = m_window) {
+        detachWindow();
+        check(DestroyWindow(window), "DestroyWindow");
     }
 }
 
@@ -101,22 +118,27 @@ void FMenuTTObj::startShowDelay() {
 int FMenuTTObj::textWidth(const std::wstring& text) const {
     const std::wstring_view measured = text.empty() ? std::wstring_view(kSample) : std::wstring_view(text);
     SIZE size{};
-    if (!check(GetTextExtentPoint32W(m_dc, measured.data(), static_cast<int>(measured.size()), &size),
-               "GTEP32"))
+    if (!check(GetTextExtentPoint32W(dc(), measured.data(), static_cast<int>(measured.size()), &size), "GTEP32"))
         return 0;
     return size.cx;
 }
 
 void FMenuTTObj::showLines(std::vector<std::wstring> lines) {
-    if (lines.empty() || !m_window || !m_dc)
+    if (lines.empty() || !m_window || !dc())
         return;
     m_lines = std::move(lines);
-    int width = 0;
-    for (const std::wstring& line : m_lines)
-        width = std::max(width, textWidth(line));
-    width += 4;
-    const int height = static_cast<int>(m_lines.size()) * m_lineHeight;
+    const SIZE size = measure(m_lines);
+    showAt(place(size), size);
+}
 
+SIZE FMenuTTObj::measure(const std::vector<std::wstring>& lines) const {
+    int width = 0;
+    for (const std::wstring& line : lines)
+        width = std::max(width, textWidth(line));
+    return {width + 4, static_cast<int>(lines.size()) * m_lineHeight};
+}
+
+POINT FMenuTTObj::place(SIZE size) const {
     POINT cursor{};
     GetCursorPos(&cursor);
     TooltipAnchor anchor{cursor.x, cursor.y, 0, false};
@@ -131,10 +153,14 @@ void FMenuTTObj::showLines(std::vector<std::wstring> lines) {
     }
     const RECT monitor = m_monitors.monitorRect(cursor);
     const TooltipPosition at =
-        placeTooltip(anchor, width, height, {monitor.left, monitor.top, monitor.right, monitor.bottom});
-    check(SetWindowPos(m_window, HWND_TOPMOST, at.x, at.y, width, height, SWP_SHOWWINDOW | SWP_NOACTIVATE),
+        placeTooltip(anchor, size.cx, size.cy, {monitor.left, monitor.top, monitor.right, monitor.bottom});
+    return {at.x, at.y};
+}
+
+void FMenuTTObj::showAt(POINT at, SIZE size) {
+    check(SetWindowPos(m_window, HWND_TOPMOST, at.x, at.y, size.cx, size.cy, SWP_SHOWWINDOW | SWP_NOACTIVATE),
           "SetWindowPos");
-    paint(m_dc);
+    paint(dc());
 }
 
 void FMenuTTObj::paint(HDC target) const {
@@ -151,21 +177,11 @@ void FMenuTTObj::paint(HDC target) const {
                  static_cast<int>(m_lines[i].size()));
 }
 
-LRESULT CALLBACK FMenuTTObj::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        static_cast<FMenuTTObj*>(create->lpCreateParams)->m_window = window;
-    }
-    auto* self = reinterpret_cast<FMenuTTObj*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY)
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (!self || message == WM_NCCREATE)
-        return DefWindowProcW(window, message, wParam, lParam);
+LRESULT FMenuTTObj::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (!self->FilterMessage(window, message, wParam, lParam, result))
+    if (!FilterMessage(m_window, message, wParam, lParam, result))
         return result;
-    return self->handle(message, wParam, lParam);
+    return handle(message, wParam, lParam);
 }
 
 LRESULT FMenuTTObj::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -184,11 +200,9 @@ LRESULT FMenuTTObj::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC target = BeginPaint(m_window, &ps);
+        ScopedPaint paintDc(m_window);
         if (!m_lines.empty())
-            paint(target);
-        EndPaint(m_window, &ps);
+            paint(paintDc.get());
         return 0;
     }
     default:

@@ -1,4 +1,4 @@
-#include "menu/TooltipPlacement.h"
+#include "menu/tooltip/TooltipPlacement.h"
 
 namespace pvn {
 
