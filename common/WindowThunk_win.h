@@ -1,7 +1,7 @@
 #pragma once
 // The one way from a window procedure to its object.
 //   Window: derive from WindowBase, register the class with WindowBase::windowProc
-//   (registerWindowClass), pass `this` as CreateWindowExW's last argument.
+//   (registerWindowClass), pass creationParameter() as CreateWindowExW's last argument.
 //   Dialog: derive from DialogBase, create it with runModal or createModeless (`this` travels as the
 //   init parameter).
 // The object is found in GWLP_USERDATA from WM_NCCREATE (WM_INITDIALOG) to WM_NCDESTROY, both
@@ -31,6 +31,8 @@ protected:
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
     // Stops forwarding (GWLP_USERDATA cleared); the window itself stays.
     void detachWindow();
+    // `this` as the procedure reads it back, whatever other bases the class has.
+    void* creationParameter() { return this; }
 
     // Set at WM_NCCREATE, before the handler sees it; null after WM_NCDESTROY.
     HWND m_window = nullptr;

@@ -119,7 +119,7 @@ void FolderMenu::createWindow() {
     registerWindowClass(wc);
     CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST, kWindowClass, L"PVNMain.exe",
                     WS_POPUP, m_startPoint.x - 55, m_startPoint.y - 55, 111, 111, nullptr, nullptr,
-                    m_context.instance, this);
+                    m_context.instance, creationParameter());
     if (!check(m_window != nullptr, "CreateWindowEx"))
         return;
     ShowWindow(m_window, SW_SHOW);
@@ -131,8 +131,10 @@ void FolderMenu::createTooltip(const RegKey& settings) {
     DWORD size = 0;
     const SettingVariable variables[] = {{SettingId::TTFName, &face}, {SettingId::TTFPoint10, &size}};
     readSettingVariables(settings, variables);
-    m_tooltip = std::make_unique<FMenuTT>(m_context.instance, face, static_cast<int>(size));
-    m_tooltip->create();
+    // Kept out of m_tooltip until it is made: the messages create() lets through may run the menu.
+    auto tooltip = std::make_unique<FMenuTT>(m_context.instance, face, static_cast<int>(size));
+    tooltip->create();
+    m_tooltip = std::move(tooltip);
 }
 
 LRESULT FolderMenu::sendToTray(const RequestPayload& request) const {

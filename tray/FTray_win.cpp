@@ -68,7 +68,7 @@ bool FTray::createWindow() {
     windowClass.lpszClassName = kTrayWindowClass;
     registerWindowClass(windowClass);
     CreateWindowExW(WS_EX_TOOLWINDOW, kTrayWindowClass, L"PVNTray.exe", WS_POPUP, 0, 0, 1, 1, nullptr,
-                    nullptr, instance, this);
+                    nullptr, instance, creationParameter());
     if (!check(m_window != nullptr, "CreateWindowEx"))
         return false;
     ShowWindow(m_window, SW_SHOWNORMAL);

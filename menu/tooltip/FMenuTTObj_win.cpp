@@ -44,7 +44,7 @@ bool FMenuTTObj::create() {
     wc.lpszClassName = kClassName;
     registerWindowClass(wc);
     CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, L"", WS_POPUP | WS_DISABLED, CW_USEDEFAULT,
-                    CW_USEDEFAULT, 1, 1, nullptr, nullptr, m_instance, this);
+                    CW_USEDEFAULT, 1, 1, nullptr, nullptr, m_instance, creationParameter());
     if (!check(m_window != nullptr, "CreateWindowEx"))
         return false;
     m_font = makeFont(m_faceName, m_pointTenths);
