@@ -51,7 +51,8 @@ public:
         wc.lpszClassName = kClass;
         EXPECT_TRUE(registerWindowClass(wc));
         EXPECT_TRUE(registerWindowClass(wc)) << "an already registered class counts as success";
-        return CreateWindowExW(0, kClass, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, creationParameter());
+        return CreateWindowExW(0, kClass, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
+                               creationParameter());
     }
 
 private:
