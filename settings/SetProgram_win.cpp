@@ -1,0 +1,96 @@
+#include "settings/SetProgram_win.h"
+
+#include "common/ErrorBox_win.h"
+#include "common/Handle_win.h"
+#include "common/Paths.h"
+#include "common/Paths_win.h"
+#include "common/RegKey_win.h"
+#include "common/Settings_win.h"
+#include "settings/AboutBox_win.h"
+#include "settings/SetCommand.h"
+#include "settings/SettingsDialog_win.h"
+#include "settings/ShellVerbs_win.h"
+
+#include <commctrl.h>
+
+namespace pvn {
+namespace {
+
+constexpr wchar_t kDoubleStart[] = L"２重に起動はできません";
+constexpr wchar_t kWrongArgument[] = L"引数がまちがっています。";
+
+// Created, then tested: opening first would let two quick starts through.
+class InstanceMutex {
+public:
+    explicit InstanceMutex(const std::wstring& name) {
+        SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+        m_mutex.reset(CreateMutexW(&inheritable, TRUE, name.c_str()));
+        m_alreadyRunning = m_mutex && GetLastError() == ERROR_ALREADY_EXISTS;
+        if (m_alreadyRunning)
+            m_mutex.reset();
+    }
+    ~InstanceMutex() {
+        if (m_mutex)
+            ReleaseMutex(m_mutex.get());
+    }
+    InstanceMutex(const InstanceMutex&) = delete;
+    InstanceMutex& operator=(const InstanceMutex&) = delete;
+    bool alreadyRunning() const { return m_alreadyRunning; }
+
+private:
+    UniqueHandle m_mutex;
+    bool m_alreadyRunning = false;
+};
+
+int runSettings() {
+    SettingsDialog dialog;
+    if (!dialog.construct())
+        return 1;
+    dialog.showAndRun();
+    dialog.destroy();
+    return 0;
+}
+
+int reregisterVerbs(std::uint32_t startType) {
+    std::wstring folder;
+    if (RegKey key = openSettingsForReading(); key.isOpen())
+        key.readString(L"InstallDir", folder);
+    return registerVerbs(startType, stripQuotes(folder)) ? 0 : 1;
+}
+
+} // namespace
+
+int runSetProgram() {
+    const std::wstring arguments = splitProcessCommandLine().arguments;
+    InstanceMutex mutex(instanceMutexName(arguments));
+    if (mutex.alreadyRunning()) {
+        showMessage(kDoubleStart);
+        return 1;
+    }
+    ScopedOleInit ole;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    const SetCommand command = parseSetCommand(arguments);
+    switch (command.kind) {
+    case SetCommandKind::Settings:
+        return runSettings();
+    case SetCommandKind::About:
+        showAboutBox();
+        return 0;
+    case SetCommandKind::StartType:
+        return reregisterVerbs(command.startType);
+    case SetCommandKind::Install:
+    case SetCommandKind::Edit:
+    case SetCommandKind::NotExist:
+    case SetCommandKind::AllUninstall:
+        // Installation and the list editor come with their own dialogs.
+        return 0;
+    case SetCommandKind::Unknown:
+        break;
+    }
+    showMessage(kWrongArgument);
+    return 1;
+}
+
+} // namespace pvn

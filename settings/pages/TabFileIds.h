@@ -1,0 +1,10 @@
+#pragma once
+// Page "ファイル表示".
+#define IDD_TAB_FILE 113
+#define IDC_FILE_NUM 1300
+#define IDC_FILE_NUM_SPIN 1301
+#define IDC_FILE_NOTE1 1302
+#define IDC_FILE_NOTE2 1303
+#define IDC_FILE_UPSIDE 1304
+#define IDC_FILE_HISTORY 1305
+#define IDC_FILE_TOGETHER 1306

@@ -1,0 +1,11 @@
+#pragma once
+// Page "ファイル操作メニュー".
+#define IDD_TAB_FILEOPE 115
+#define IDC_FOP_RENAME 1500
+#define IDC_FOP_RENAME_NONE 1501
+#define IDC_FOP_RENAME_BOX 1502
+#define IDC_FOP_RENAME_OPEN 1503
+#define IDC_FOP_AFTER 1504
+#define IDC_FOP_AFTER_NONE 1505
+#define IDC_FOP_AFTER_BOX 1506
+#define IDC_FOP_AFTER_OPEN 1507

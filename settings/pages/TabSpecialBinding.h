@@ -1,0 +1,11 @@
+#pragma once
+#include "settings/ControlBinding.h"
+#include "settings/pages/TabSpecialIds.h"
+
+namespace pvn {
+
+inline constexpr ControlBinding kTabSpecialBindings[] = {
+    {IDC_SPECIAL_QES, L"QES", BindKind::Check},
+};
+
+} // namespace pvn

@@ -1,0 +1,10 @@
+#pragma once
+// The about box "Parvane のバージョン情報".
+#define IDD_ABOUT 9000
+#define IDC_ABOUT_ICON 9001
+#define IDC_ABOUT_NAME 9002
+#define IDC_ABOUT_VERSION 9003
+#define IDC_ABOUT_DESCRIPTION 9004
+#define IDC_ABOUT_CREDIT1 9005
+#define IDC_ABOUT_CREDIT2 9006
+#define IDC_ABOUT_CREDIT3 9007
