@@ -149,6 +149,118 @@ HWND waitForDialog(const wchar_t* title, DWORD milliseconds) {
     return nullptr;
 }
 
+HWND findControl(HWND dialog, int id) {
+    struct Search {
+        int id;
+        HWND visible = nullptr;
+        HWND any = nullptr;
+    } search{id};
+    EnumChildWindows(
+        dialog,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            if (GetDlgCtrlID(w) != s->id)
+                return TRUE;
+            if (!s->any)
+                s->any = w;
+            if (IsWindowVisible(w)) {
+                s->visible = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.visible ? search.visible : search.any;
+}
+
+namespace {
+
+void notifyParent(HWND control, WORD code) {
+    SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                 reinterpret_cast<LPARAM>(control));
+}
+
+} // namespace
+
+void clickButton(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+
+bool isChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void selectComboItem(HWND combo, int index) {
+    SendMessageW(combo, CB_SETCURSEL, index, 0);
+    notifyParent(combo, CBN_SELCHANGE);
+}
+
+int comboSelection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
+
+LRESULT comboItemData(HWND combo, int index) { return SendMessageW(combo, CB_GETITEMDATA, index, 0); }
+
+void selectListItem(HWND list, int index) {
+    SendMessageW(list, LB_SETCURSEL, index, 0);
+    notifyParent(list, LBN_SELCHANGE);
+}
+
+int listSelection(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)); }
+
+std::wstring listItemText(HWND list, int index) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR)
+        return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT got = SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
+    return text;
+}
+
+std::wstring windowText(HWND control) {
+    wchar_t text[1024] = {};
+    SendMessageTimeoutW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    return text;
+}
+
+void setWindowText(HWND control, const std::wstring& text) {
+    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    notifyParent(control, EN_CHANGE);
+}
+
+bool saveScreenshot(const std::wstring& path) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool saved = false;
+    if (bitmap && bits) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u), size = stride * static_cast<DWORD>(height);
+        BITMAPFILEHEADER file{};
+        file.bfType = 0x4D42;
+        file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+        file.bfSize = file.bfOffBits + size;
+        HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (out != INVALID_HANDLE_VALUE) {
+            DWORD written = 0;
+            saved = WriteFile(out, &file, sizeof file, &written, nullptr) &&
+                    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
+                    WriteFile(out, bits, size, &written, nullptr);
+            CloseHandle(out);
+        }
+    }
+    if (bitmap)
+        DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return saved;
+}
+
 std::string toUtf8(const std::wstring& text) {
     const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
                                       nullptr);

@@ -39,6 +39,26 @@ std::vector<ControlText> dialogControls(HWND dialog);
 // Waits for a "#32770" window with the title, visible, of any process.
 HWND waitForDialog(const wchar_t* title, DWORD milliseconds = 5000);
 
+// A control of a dialog or of a dialog inside it (a settings page), by id: the visible one first.
+HWND findControl(HWND dialog, int id);
+// What a user does to a control of another process; each control's parent gets the notification
+// it would get from the user (BN_CLICKED, CBN_SELCHANGE, LBN_SELCHANGE, EN_CHANGE).
+// A button is pressed with a posted BM_CLICK, so that a box it opens does not block the caller.
+void clickButton(HWND button);
+bool isChecked(HWND button);
+void selectComboItem(HWND combo, int index);
+int comboSelection(HWND combo);
+// The item data of the selected entry, or of entry `index`.
+LRESULT comboItemData(HWND combo, int index);
+void selectListItem(HWND list, int index);
+int listSelection(HWND list);
+std::wstring listItemText(HWND list, int index);
+std::wstring windowText(HWND control);
+void setWindowText(HWND control, const std::wstring& text);
+
+// The whole screen as a 24-bit BMP file.
+bool saveScreenshot(const std::wstring& path);
+
 // UTF-8 for printing.
 std::string toUtf8(const std::wstring& text);
 
