@@ -6,9 +6,13 @@
 #include "common/Paths_win.h"
 #include "common/RegKey_win.h"
 #include "common/Settings_win.h"
+#include "common/ListFile_win.h"
 #include "settings/AboutBox_win.h"
+#include "settings/FolderListEditor_win.h"
+#include "settings/RecentMaintenance_win.h"
 #include "settings/SetCommand.h"
 #include "settings/SettingsDialog_win.h"
+#include "settings/SetupCommands_win.h"
 #include "settings/ShellVerbs_win.h"
 
 #include <commctrl.h>
@@ -81,11 +85,16 @@ int runSetProgram() {
     case SetCommandKind::StartType:
         return reregisterVerbs(command.startType);
     case SetCommandKind::Install:
+        return runInstallation();
     case SetCommandKind::Edit:
-    case SetCommandKind::NotExist:
-    case SetCommandKind::AllUninstall:
-        // Installation and the list editor come with their own dialogs.
+        openFolderListEditor(nullptr);
         return 0;
+    case SetCommandKind::NotExist:
+        if (auto list = recentListPath())
+            removeMissingFolders(*list, nullptr);
+        return 0;
+    case SetCommandKind::AllUninstall:
+        return runAllUninstall();
     case SetCommandKind::Unknown:
         break;
     }

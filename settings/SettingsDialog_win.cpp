@@ -62,8 +62,10 @@ bool SettingsDialog::construct() {
     m_install.resetToInstall(computed);
     const SettingsValues shown = SettingsValues::forSettingsProgram(stored, computed, lowerCaseText);
 
-    if (!createModeless(GetModuleHandleW(nullptr), IDD_SETTINGS, nullptr))
+    if (!createModeless(GetModuleHandleW(nullptr), IDD_SETTINGS, nullptr)) {
+        reportLastError("CreateDialog");
         return false;
+    }
     addTooltip(IDC_PAGE_LIST, L"どの設定を行うかを選択します");
     addTooltip(IDC_RESET, L"インストール時の設定に戻します\nクリックした後で設定を確認して下さい");
     m_smallIcon = setSmallIcon(IDI_PROGRAM);

@@ -1,5 +1,6 @@
 #include "settings/Tab_win.h"
 
+#include "common/ErrorBox_win.h"
 #include "common/Settings_win.h"
 #include "settings/PageBindings.h"
 #include "settings/SettingsDialog_win.h"
@@ -20,8 +21,10 @@ Tab::Tab(SettingPage page, int dialogId) : m_page(page), m_dialogId(dialogId) {}
 
 bool Tab::create(SettingsDialog& frame, const SettingsValues& values) {
     m_frame = &frame;
-    if (!createModeless(GetModuleHandleW(nullptr), m_dialogId, frame.window()))
+    if (!createModeless(GetModuleHandleW(nullptr), m_dialogId, frame.window())) {
+        reportLastError("CreateDialog");
         return false;
+    }
     SetWindowPos(m_dialog, nullptr, frame.pageX(), 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     show(values);
     return true;

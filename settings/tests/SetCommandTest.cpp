@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                     WordCase{L"starttype-1", SetCommandKind::Unknown},
                     WordCase{L"starttype99999999999", SetCommandKind::Unknown},
                     WordCase{L"unknown", SetCommandKind::Unknown}),
-    [](const testing::TestParamInfo<WordCase>& info) { return "Case" + std::to_string(info.index); });
+    [](const testing::TestParamInfo<WordCase>& param) { return "Case" + std::to_string(param.index); });
 
 TEST(SetCommand, OneMutexPerArgumentString) {
     EXPECT_EQ(L"PVNSet_set", instanceMutexName(L"set"));
