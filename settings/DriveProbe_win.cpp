@@ -1,5 +1,6 @@
 #include "settings/DriveProbe_win.h"
 
+#include "common/CriticalErrorMode_win.h"
 #include "common/ErrorBox_win.h"
 #include "common/Settings_win.h"
 #include "settings/DriveTable.h"
@@ -9,17 +10,6 @@
 
 namespace pvn {
 namespace {
-
-class CriticalErrorMode {
-public:
-    CriticalErrorMode() : m_old(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
-    ~CriticalErrorMode() { SetErrorMode(m_old); }
-    CriticalErrorMode(const CriticalErrorMode&) = delete;
-    CriticalErrorMode& operator=(const CriticalErrorMode&) = delete;
-
-private:
-    UINT m_old;
-};
 
 std::wstring driveLabel(const DriveRoot& drive) {
     const std::wstring name = drive.root.substr(0, 2);
@@ -40,7 +30,7 @@ std::wstring driveLabel(const DriveRoot& drive) {
 } // namespace
 
 std::vector<DriveRoot> listDriveRoots(bool details) {
-    CriticalErrorMode quiet;
+    CriticalErrorsOff quiet;
     std::wstring strings(4 * 26 + 2, L'\0');
     const DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(strings.size()), strings.data());
     if (length == 0 || length > strings.size()) {

@@ -1,5 +1,6 @@
 #include "settings/RecentMaintenance_win.h"
 
+#include "common/CriticalErrorMode_win.h"
 #include "common/ErrorBox_win.h"
 #include "common/ListFile_win.h"
 #include "common/Paths_win.h"
@@ -49,10 +50,8 @@ bool removeMissingFolders(const std::wstring& recentList, HWND owner) {
             const UINT type = driveTypeOf(line);
             if (type != DRIVE_REMOVABLE && type != DRIVE_CDROM)
                 return folderExists(line);
-            const UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
-            const bool exists = folderExists(line);
-            SetErrorMode(old);
-            return exists;
+            CriticalErrorsOff quiet;
+            return folderExists(line);
         });
     return rewrite(recentList, kept, owner);
 }

@@ -2,6 +2,7 @@
 
 #include "common/ErrorBox_win.h"
 #include "common/Handle_win.h"
+#include "common/InstanceMutex_win.h"
 #include "common/Paths.h"
 #include "common/Paths_win.h"
 #include "common/RegKey_win.h"
@@ -22,29 +23,6 @@ namespace {
 
 constexpr wchar_t kDoubleStart[] = L"２重に起動はできません";
 constexpr wchar_t kWrongArgument[] = L"引数がまちがっています。";
-
-// Created, then tested: opening first would let two quick starts through.
-class InstanceMutex {
-public:
-    explicit InstanceMutex(const std::wstring& name) {
-        SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-        m_mutex.reset(CreateMutexW(&inheritable, TRUE, name.c_str()));
-        m_alreadyRunning = m_mutex && GetLastError() == ERROR_ALREADY_EXISTS;
-        if (m_alreadyRunning)
-            m_mutex.reset();
-    }
-    ~InstanceMutex() {
-        if (m_mutex)
-            ReleaseMutex(m_mutex.get());
-    }
-    InstanceMutex(const InstanceMutex&) = delete;
-    InstanceMutex& operator=(const InstanceMutex&) = delete;
-    bool alreadyRunning() const { return m_alreadyRunning; }
-
-private:
-    UniqueHandle m_mutex;
-    bool m_alreadyRunning = false;
-};
 
 int runSettings() {
     SettingsDialog dialog;

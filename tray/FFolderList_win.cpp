@@ -1,5 +1,6 @@
 #include "tray/FFolderList_win.h"
 
+#include "common/CriticalErrorMode_win.h"
 #include "common/ErrorBox_win.h"
 #include "common/ShortenPath_win.h"
 #include "tray/NetworkIcon_win.h"
@@ -19,18 +20,6 @@ HICON shellIcon(const std::wstring& path, UINT extraFlags) {
         return nullptr;
     return info.hIcon;
 }
-
-// No "insert a disk" box for an empty drive while the icons are looked up.
-class CriticalErrorsOff {
-public:
-    CriticalErrorsOff() : m_old(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
-    ~CriticalErrorsOff() { SetErrorMode(m_old); }
-    CriticalErrorsOff(const CriticalErrorsOff&) = delete;
-    CriticalErrorsOff& operator=(const CriticalErrorsOff&) = delete;
-
-private:
-    UINT m_old;
-};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // Entry of PVNTray: one instance per argument text, the resident tray or one command-line run.
 #include "common/ErrorBox_win.h"
+#include "common/InstanceMutex_win.h"
 #include "common/IntegrityCheck_win.h"
 #include "common/MessagePump_win.h"
 #include "common/Paths.h"
@@ -29,29 +30,6 @@ std::wstring ownFolder() {
     return parentFolder(path);
 }
 
-class InstanceMutex {
-public:
-    explicit InstanceMutex(const std::wstring& name) {
-        if (UniqueHandle existing{OpenMutexW(MUTEX_ALL_ACCESS, FALSE, name.c_str())})
-            return;
-        SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-        m_mutex.reset(CreateMutexW(&inheritable, TRUE, name.c_str()));
-        // Two starts at the same moment: the later one finds the mutex only now.
-        if (m_mutex && GetLastError() == ERROR_ALREADY_EXISTS)
-            m_mutex.reset();
-    }
-    ~InstanceMutex() {
-        if (m_mutex)
-            ReleaseMutex(m_mutex.get());
-    }
-    InstanceMutex(const InstanceMutex&) = delete;
-    InstanceMutex& operator=(const InstanceMutex&) = delete;
-    bool owned() const { return static_cast<bool>(m_mutex); }
-
-private:
-    UniqueHandle m_mutex;
-};
-
 class OleSession {
 public:
     OleSession() : m_result(OleInitialize(nullptr)) {}
@@ -69,7 +47,7 @@ private:
 int runTray(const CommandLine& commandLine) {
     const TrayMode mode = parseTrayMode(commandLine.arguments);
     InstanceMutex mutex(trayMutexName(commandLine.arguments));
-    if (!mutex.owned()) {
+    if (mutex.alreadyRunning()) {
         showMessage(kDoubleStartMessage);
         return 1;
     }

@@ -351,6 +351,8 @@ TEST_F(PVNSetWinTest, StartTypeWordsAndInstances) {
     EXPECT_EQ(0u, settings.wait(10000).value_or(99));
     EXPECT_EQ(0u, storedNumber(L"QES"));
     EXPECT_EQ(0u, storedNumber(L"CurPage"));
+    pressChord({VK_CONTROL, VK_MENU, 'D'});
+    EXPECT_TRUE(install.waitForCalls(1)) << "hot keys back after closing the window";
 
     // OK without a change registers nothing.
     RegKey(HKEY_CURRENT_USER, L"Software\\Classes\\Directory\\shell\\Parvane", KEY_ALL_ACCESS).deleteSubKey(L"command");
