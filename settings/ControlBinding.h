@@ -3,8 +3,9 @@
 // a table beside its resource id header (pages/<Page>Binding.h); the page base then shows the
 // values, restores the Install values and saves, written once for every page. Platform-free, so
 // that a native test can check that every value the settings program writes is bound exactly once.
+#include "common/SettingsTable.h"
+
 #include <span>
-#include <string_view>
 
 namespace pvn {
 
@@ -29,7 +30,7 @@ enum class BindKind {
 
 struct ControlBinding {
     int control = 0;
-    std::wstring_view setting; // the value's name in the settings table
+    SettingId setting = SettingId::StartType;
     BindKind kind = BindKind::Check;
     int count = 0; // radio buttons of a Radio group
 };

@@ -36,7 +36,7 @@ int runSettings() {
 int reregisterVerbs(std::uint32_t startType) {
     std::wstring folder;
     if (RegKey key = openSettingsForReading(); key.isOpen())
-        key.readString(L"InstallDir", folder);
+        key.readString(settingName(SettingId::InstallDir), folder);
     return registerVerbs(startType, stripQuotes(folder)) ? 0 : 1;
 }
 

@@ -20,8 +20,6 @@
 namespace pvn {
 namespace {
 
-constexpr wchar_t kCurPageValue[] = L"CurPage";
-constexpr wchar_t kInstallDirValue[] = L"InstallDir";
 
 ComputedDefaults computeDefaults() {
     ComputedDefaults computed;
@@ -49,11 +47,12 @@ bool SettingsDialog::construct() {
     if (key.isOpen()) {
         m_tray = readTrayHandle(key).value_or(nullptr);
         std::wstring folder;
-        if (key.readString(kInstallDirValue, folder))
+        if (key.readString(settingName(SettingId::InstallDir), folder))
             m_installFolder = stripQuotes(folder);
         SettingsValues kept;
-        if (const SettingDef* def = findSetting(kCurPageValue); def && readSetting(key, *def, kept))
-            m_current = static_cast<int>(def->normalized(*kept.number(kCurPageValue)));
+        const SettingDef& curPage = settingDef(SettingId::CurPage);
+        if (readSetting(key, curPage, kept))
+            m_current = static_cast<int>(curPage.normalized(*kept.number(SettingId::CurPage)));
         readSettings(key, stored);
     }
     m_recentListPath = pvn::recentListPath().value_or(L"");
@@ -160,7 +159,7 @@ void SettingsDialog::storeCurPage() const {
     const LRESULT selected = SendDlgItemMessageW(m_dialog, IDC_PAGE_LIST, LB_GETCURSEL, 0, 0);
     RegKey key = openSettingsForWriting();
     if (key.isOpen())
-        key.writeDword(kCurPageValue, static_cast<DWORD>(selected == LB_ERR ? m_current : selected));
+        key.writeDword(settingName(SettingId::CurPage), static_cast<DWORD>(selected == LB_ERR ? m_current : selected));
 }
 
 void SettingsDialog::end() {

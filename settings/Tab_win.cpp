@@ -11,8 +11,7 @@ namespace pvn {
 namespace {
 
 const SettingDef& defOf(const ControlBinding& binding) {
-    // The binding test guarantees every name is in the table.
-    return *findSetting(binding.setting);
+    return settingDef(binding.setting);
 }
 
 } // namespace

@@ -51,7 +51,7 @@ std::wstring TabDrive::presentLetters() const {
 }
 
 void TabDrive::showCustom(const ControlBinding&, const SettingsValues& values) {
-    const std::wstring drive = values.text(L"Drive").value_or(L"");
+    const std::wstring drive = values.text(SettingId::Drive).value_or(L"");
     const bool all = drive == kAllDrives;
     CheckDlgButton(m_dialog, IDC_DRIVE_ALL, all ? BST_CHECKED : BST_UNCHECKED);
     m_menu = all ? presentLetters() : drive;
@@ -62,10 +62,10 @@ void TabDrive::showCustom(const ControlBinding&, const SettingsValues& values) {
 
 void TabDrive::collectCustom(const ControlBinding&, SettingsValues& values) const {
     if (IsDlgButtonChecked(m_dialog, IDC_DRIVE_ALL) == BST_CHECKED) {
-        values.setText(L"Drive", kAllDrives);
-        values.setFlag(L"DrvOther", true);
+        values.setText(SettingId::Drive, kAllDrives);
+        values.setFlag(SettingId::DrvOther, true);
     } else {
-        values.setText(L"Drive", m_menu);
+        values.setText(SettingId::Drive, m_menu);
     }
 }
 

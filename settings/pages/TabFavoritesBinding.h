@@ -5,8 +5,8 @@
 namespace pvn {
 
 inline constexpr ControlBinding kTabFavoritesBindings[] = {
-    {IDC_FAV_SWAP, L"Favorites", BindKind::Check},
-    {IDC_FAV_FNAME, L"FavFName", BindKind::Check},
+    {IDC_FAV_SWAP, SettingId::Favorites, BindKind::Check},
+    {IDC_FAV_FNAME, SettingId::FavFName, BindKind::Check},
 };
 
 } // namespace pvn

@@ -5,10 +5,10 @@
 namespace pvn {
 
 inline constexpr ControlBinding kTabFileBindings[] = {
-    {IDC_FILE_NUM_SPIN, L"FileNum", BindKind::UpDown},
-    {IDC_FILE_UPSIDE, L"FileUpside", BindKind::Check},
-    {IDC_FILE_HISTORY, L"FHistory", BindKind::Check},
-    {IDC_FILE_TOGETHER, L"FTogether", BindKind::Check},
+    {IDC_FILE_NUM_SPIN, SettingId::FileNum, BindKind::UpDown},
+    {IDC_FILE_UPSIDE, SettingId::FileUpside, BindKind::Check},
+    {IDC_FILE_HISTORY, SettingId::FHistory, BindKind::Check},
+    {IDC_FILE_TOGETHER, SettingId::FTogether, BindKind::Check},
 };
 
 } // namespace pvn

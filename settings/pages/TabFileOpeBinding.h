@@ -5,8 +5,8 @@
 namespace pvn {
 
 inline constexpr ControlBinding kTabFileOpeBindings[] = {
-    {IDC_FOP_RENAME, L"FOPRename", BindKind::Radio, 3},
-    {IDC_FOP_AFTER, L"FOPAfter", BindKind::Radio, 3},
+    {IDC_FOP_RENAME, SettingId::FOPRename, BindKind::Radio, 3},
+    {IDC_FOP_AFTER, SettingId::FOPAfter, BindKind::Radio, 3},
 };
 
 } // namespace pvn

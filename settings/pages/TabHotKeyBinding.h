@@ -5,12 +5,12 @@
 namespace pvn {
 
 inline constexpr ControlBinding kTabHotKeyBindings[] = {
-    {IDC_HK_DRV, L"HKDrv", BindKind::HotKey},
-    {IDC_HK_REC, L"HKRec", BindKind::HotKey},
-    {IDC_HK_FAV, L"HKFav", BindKind::HotKey},
-    {IDC_HK_LAST, L"HKLast", BindKind::HotKey},
-    {IDC_HK_LASTMENU, L"HKLastMenu", BindKind::HotKey},
-    {IDC_HK_MYDOC, L"HKMyDoc", BindKind::HotKey},
+    {IDC_HK_DRV, SettingId::HKDrv, BindKind::HotKey},
+    {IDC_HK_REC, SettingId::HKRec, BindKind::HotKey},
+    {IDC_HK_FAV, SettingId::HKFav, BindKind::HotKey},
+    {IDC_HK_LAST, SettingId::HKLast, BindKind::HotKey},
+    {IDC_HK_LASTMENU, SettingId::HKLastMenu, BindKind::HotKey},
+    {IDC_HK_MYDOC, SettingId::HKMyDoc, BindKind::HotKey},
 };
 
 } // namespace pvn

@@ -5,10 +5,10 @@
 namespace pvn {
 
 inline constexpr ControlBinding kTabOtherBindings[] = {
-    {IDC_OTHER_ORG_CLOSE, L"OrgClose", BindKind::Check},
-    {IDC_OTHER_TOOLTIP, L"ToolTipOn", BindKind::Check},
-    {IDC_OTHER_SFOL_SINGLE, L"SFolSingle", BindKind::Check},
-    {IDC_OTHER_ADD_CONTEXT, L"AddContext", BindKind::Check},
+    {IDC_OTHER_ORG_CLOSE, SettingId::OrgClose, BindKind::Check},
+    {IDC_OTHER_TOOLTIP, SettingId::ToolTipOn, BindKind::Check},
+    {IDC_OTHER_SFOL_SINGLE, SettingId::SFolSingle, BindKind::Check},
+    {IDC_OTHER_ADD_CONTEXT, SettingId::AddContext, BindKind::Check},
 };
 
 } // namespace pvn

@@ -5,9 +5,9 @@
 namespace pvn {
 
 inline constexpr ControlBinding kTabRecentBindings[] = {
-    {IDC_RECENT_SORT, L"RecentSortType", BindKind::Radio, 3},
-    {IDC_RECENT_EXC_FAV, L"ExcFav", BindKind::Check},
-    {IDC_RECENT_EXC_RC, L"ExcRC", BindKind::Check},
+    {IDC_RECENT_SORT, SettingId::RecentSortType, BindKind::Radio, 3},
+    {IDC_RECENT_EXC_FAV, SettingId::ExcFav, BindKind::Check},
+    {IDC_RECENT_EXC_RC, SettingId::ExcRC, BindKind::Check},
 };
 
 } // namespace pvn

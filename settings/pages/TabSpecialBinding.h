@@ -5,7 +5,7 @@
 namespace pvn {
 
 inline constexpr ControlBinding kTabSpecialBindings[] = {
-    {IDC_SPECIAL_QES, L"QES", BindKind::Check},
+    {IDC_SPECIAL_QES, SettingId::QES, BindKind::Check},
 };
 
 } // namespace pvn

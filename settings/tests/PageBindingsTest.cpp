@@ -19,10 +19,8 @@ TEST(PageBindings, EveryValueTheSettingsProgramWritesIsBoundOnceOnItsPage) {
     for (int p = 0; p < kSettingsPageCount; ++p) {
         const auto page = static_cast<SettingPage>(p);
         for (const ControlBinding& b : pageBindings(page)) {
-            const SettingDef* def = findSetting(b.setting);
-            ASSERT_NE(nullptr, def) << "unknown value on page " << p;
+            const SettingDef* def = &settingDef(b.setting);
             EXPECT_EQ(page, def->page) << "value bound on another page than its own, page " << p;
-            EXPECT_EQ(def->name, b.setting) << "spelled unlike the table";
             ++bound[def->name];
         }
     }
@@ -49,8 +47,7 @@ TEST(PageBindings, ControlIdsAreUniqueAndKindsFitTheValues) {
     std::set<int> ids;
     for (int p = 0; p < kSettingsPageCount; ++p) {
         for (const ControlBinding& b : pageBindings(static_cast<SettingPage>(p))) {
-            const SettingDef* def = findSetting(b.setting);
-            ASSERT_NE(nullptr, def);
+            const SettingDef* def = &settingDef(b.setting);
             EXPECT_TRUE(ids.insert(b.control).second) << "control id " << b.control << " bound twice";
             if (b.kind == BindKind::Radio) {
                 EXPECT_GT(b.count, 0);

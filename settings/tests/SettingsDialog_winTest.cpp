@@ -292,9 +292,9 @@ TEST_F(PVNSetWinTest, OkRefusesAnInvalidCountThenWritesEveryValueAndTheTrayRerea
     RegKey key = openSettingsForReading();
     for (int p = 0; p < kSettingsPageCount; ++p) {
         for (const ControlBinding& b : pageBindings(static_cast<SettingPage>(p))) {
-            const SettingDef* def = findSetting(b.setting);
+            const SettingDef* def = &settingDef(b.setting);
             DWORD type = 0;
-            const std::wstring name(b.setting);
+            const std::wstring name(settingName(b.setting));
             EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, nullptr, nullptr))
                 << toUtf8(name);
             EXPECT_EQ(def->kind == SettingKind::Text ? DWORD{REG_SZ} : DWORD{REG_DWORD}, type) << toUtf8(name);
