@@ -1,5 +1,6 @@
 #include "common/SusiePlugins_win.h"
 
+#include "common/Paths.h"
 #include "common/TextPlatform.h"
 
 #include <array>
@@ -42,12 +43,6 @@ std::optional<std::string> infoBytes(GetPluginInfoFn getInfo, int n) {
     return pluginInfoBytes(buffer, returned);
 }
 
-std::wstring joinFolder(const std::wstring& folder, const std::wstring& name) {
-    if (folder.empty() || folder.back() == L'\\')
-        return folder + name;
-    return folder + L"\\" + name;
-}
-
 } // namespace
 
 std::optional<std::wstring> susiePluginInfo(HMODULE module, int n) {
@@ -83,14 +78,14 @@ std::vector<SusiePlugin> loadSusiePlugins(const std::wstring& folder, bool image
     if (folder.empty())
         return plugins;
     WIN32_FIND_DATAW found{};
-    UniqueFind find(FindFirstFileW(joinFolder(folder, L"*.spi").c_str(), &found));
+    UniqueFind find(FindFirstFileW(joinPath(folder, L"*.spi").c_str(), &found));
     if (!find)
         return plugins;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             continue;
         const std::wstring name = found.cFileName;
-        const std::wstring path = joinFolder(folder, name);
+        const std::wstring path = joinPath(folder, name);
         if (!hasPluginExtension(name) || !isOwnMachineImage(path))
             continue;
         UniqueModule module(LoadLibraryW(path.c_str()));

@@ -1,15 +1,20 @@
 #include "settings/PageBindings.h"
 
+#include "settings/pages/TabCtrlBinding.h"
 #include "settings/pages/TabDriveBinding.h"
 #include "settings/pages/TabFavoritesBinding.h"
 #include "settings/pages/TabFileBinding.h"
 #include "settings/pages/TabFileOpeBinding.h"
+#include "settings/pages/TabFilerBinding.h"
 #include "settings/pages/TabHotKeyBinding.h"
 #include "settings/pages/TabOpenBinding.h"
 #include "settings/pages/TabOtherBinding.h"
 #include "settings/pages/TabRecentBinding.h"
 #include "settings/pages/TabShowBinding.h"
 #include "settings/pages/TabSpecialBinding.h"
+#include "settings/pages/TabSusieBinding.h"
+#include "settings/pages/TabTTOtherBinding.h"
+#include "settings/pages/TabTTTxtBinding.h"
 
 #include <array>
 
@@ -25,11 +30,11 @@ BindingTable pageBindings(SettingPage page) {
         kTabFileOpeBindings,   // ファイル操作メニュー
         kTabRecentBindings,    // 最近開いたフォルダ
         kTabFavoritesBindings, // お気に入りフォルダ
-        BindingTable{},        // ファイラ等起動 (placeholder)
-        BindingTable{},        // Ctrl+Key (placeholder)
-        BindingTable{},        // ツールチップ(テキスト) (placeholder)
-        BindingTable{},        // ツールチップ(その他) (placeholder)
-        BindingTable{},        // Susie Plug-in (placeholder)
+        kTabFilerBindings,     // ファイラ等起動
+        kTabCtrlBindings,      // Ctrl+Key
+        kTabTTTxtBindings,     // ツールチップ(テキスト)
+        kTabTTOtherBindings,   // ツールチップ(その他)
+        kTabSusieBindings,     // Susie Plug-in
         kTabHotKeyBindings,    // ホットキー
         BindingTable{},        // ショートカット作成: no settings
         kTabOtherBindings,     // その他

@@ -1,16 +1,21 @@
 #include "settings/PageList_win.h"
 
 #include "settings/PlaceholderTab_win.h"
+#include "settings/pages/TabCtrl_win.h"
 #include "settings/pages/TabDrive_win.h"
 #include "settings/pages/TabFavorites_win.h"
 #include "settings/pages/TabFile_win.h"
 #include "settings/pages/TabFileOpe_win.h"
+#include "settings/pages/TabFiler_win.h"
 #include "settings/pages/TabHotKey_win.h"
 #include "settings/pages/TabOpen_win.h"
 #include "settings/pages/TabOther_win.h"
 #include "settings/pages/TabRecent_win.h"
 #include "settings/pages/TabShow_win.h"
 #include "settings/pages/TabSpecial_win.h"
+#include "settings/pages/TabSusie_win.h"
+#include "settings/pages/TabTTOther_win.h"
+#include "settings/pages/TabTTTxt_win.h"
 
 #include <array>
 
@@ -40,11 +45,11 @@ std::unique_ptr<Tab> makeSettingsPage(SettingPage page) {
         makePage<TabFileOpe>,   // ファイル操作メニュー
         makePage<TabRecent>,    // 最近開いたフォルダ
         makePage<TabFavorites>, // お気に入りフォルダ
-        makePlaceholder,        // ファイラ等起動
-        makePlaceholder,        // Ctrl+Key
-        makePlaceholder,        // ツールチップ(テキスト)
-        makePlaceholder,        // ツールチップ(その他)
-        makePlaceholder,        // Susie Plug-in
+        makePage<TabFiler>,     // ファイラ等起動
+        makePage<TabCtrl>,      // Ctrl+Key
+        makePage<TabTTTxt>,     // ツールチップ(テキスト)
+        makePage<TabTTOther>,   // ツールチップ(その他)
+        makePage<TabSusie>,     // Susie Plug-in
         makePage<TabHotKey>,    // ホットキー
         makePlaceholder,        // ショートカット作成
         makePage<TabOther>,     // その他

@@ -11,8 +11,7 @@ namespace {
 
 // Pages whose controls come with later work; they bind nothing yet. Remove a page from here when
 // its table is named in PageBindings.cpp.
-const std::set<SettingPage> kPendingPages = {SettingPage::Filer, SettingPage::Ctrl, SettingPage::TTTxt,
-                                             SettingPage::TTOther, SettingPage::Susie};
+const std::set<SettingPage> kPendingPages = {};
 
 TEST(PageBindings, EveryValueTheSettingsProgramWritesIsBoundOnceOnItsPage) {
     std::map<std::wstring, int> bound;
@@ -48,7 +47,9 @@ TEST(PageBindings, ControlIdsAreUniqueAndKindsFitTheValues) {
     for (int p = 0; p < kSettingsPageCount; ++p) {
         for (const ControlBinding& b : pageBindings(static_cast<SettingPage>(p))) {
             const SettingDef* def = &settingDef(b.setting);
-            EXPECT_TRUE(ids.insert(b.control).second) << "control id " << b.control << " bound twice";
+            // A page may show several of its own values in one control (a list of entries).
+            if (b.kind != BindKind::Custom)
+                EXPECT_TRUE(ids.insert(b.control).second) << "control id " << b.control << " bound twice";
             if (b.kind == BindKind::Radio) {
                 EXPECT_GT(b.count, 0);
                 // Radio buttons g+1.. must not collide with another binding's control.
