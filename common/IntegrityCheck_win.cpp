@@ -3,6 +3,7 @@
 #include "common/ErrorBox_win.h"
 #include "common/Handle_win.h"
 #include "common/IntegrityCheck.h"
+#include "common/Paths_win.h"
 
 #include <string>
 #include <span>
@@ -11,20 +12,6 @@ extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace pvn {
 namespace {
-
-std::wstring modulePath(HMODULE module) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0)
-            return {};
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 // The file mapped read-only: the check reads every byte once, with no copy.
 struct MappedFile {

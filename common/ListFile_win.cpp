@@ -55,12 +55,16 @@ bool AppendRecentFolder(const std::wstring& path) {
 }
 
 std::vector<std::wstring> readListFile(const std::wstring& path) {
+    return readListFileChecked(path).value_or(std::vector<std::wstring>{});
+}
+
+std::optional<std::vector<std::wstring>> readListFileChecked(const std::wstring& path) {
     UniqueFile in(CreateFileW(path.c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!in) {
         showMessage(path + L"\nファイルがないのかもしれません");
-        return {};
+        return std::nullopt;
     }
     ListLineSplitter splitter(textPlatform());
     char piece[kReadPiece];

@@ -21,6 +21,9 @@ bool AppendRecentFolder(const std::wstring& path);
 
 // The lines in file order; a file that cannot be opened is reported and reads as empty.
 std::vector<std::wstring> readListFile(const std::wstring& path);
+// The same, but nothing (after the report) when the file could not be opened, so that a rewrite
+// can leave alone a file it never saw.
+std::optional<std::vector<std::wstring>> readListFileChecked(const std::wstring& path);
 
 // Replaces the whole file; returns whether it was opened and written.
 bool writeListFile(const std::wstring& path, const std::vector<std::wstring>& lines);

@@ -81,4 +81,18 @@ CommandLine splitProcessCommandLine() {
     return splitCommandLine(GetCommandLineW());
 }
 
+std::wstring modulePath(HMODULE module) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0)
+            return {};
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
 } // namespace pvn

@@ -2,6 +2,8 @@
 // Paths that need the system: special folders, existence, short names, the process command line.
 #include "common/CommandLine.h"
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
 
@@ -23,6 +25,9 @@ bool folderExists(const std::wstring& path);
 
 // GetShortPathNameW, reported as "GetShortPathName" when it fails.
 std::optional<std::wstring> shortPathName(const std::wstring& path);
+
+// The file a module (the program itself by default) was loaded from; empty when the call fails.
+std::wstring modulePath(HMODULE module = nullptr);
 
 // The process's own command line, split.
 CommandLine splitProcessCommandLine();

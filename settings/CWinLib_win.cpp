@@ -32,16 +32,16 @@ UniqueFont CWinLib::createControlFont(const wchar_t* faceName, int points, int c
     return created;
 }
 
-void CWinLib::addTooltip(int controlId, std::wstring_view text, int autoPopMs) {
+HWND CWinLib::addTooltip(int controlId, std::wstring_view text, int autoPopMs) {
     HWND control = item(controlId);
     if (!control)
-        return;
+        return nullptr;
     HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_dialog, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
     if (!tip) {
         reportLastError("CreateWindow tooltips");
-        return;
+        return nullptr;
     }
     std::wstring shown = text.empty() ? std::wstring(L" ") : std::wstring(text);
     TTTOOLINFOW tool{};
@@ -72,6 +72,7 @@ void CWinLib::addTooltip(int controlId, std::wstring_view text, int autoPopMs) {
     }
     SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, widest);
     SendMessageW(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(autoPopMs, 0));
+    return tip;
 }
 
 int CWinLib::radioGroupGet(int groupId, int count) const {

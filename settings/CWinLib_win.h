@@ -29,8 +29,9 @@ protected:
     // -(points × LOGPIXELSY / 72), character set 128; a face name of 32 characters or more gives no
     // font. Assigned to the control when one is named.
     UniqueFont createControlFont(const wchar_t* faceName, int points, int controlId = 0);
-    // A tooltip on the control (by handle, sub-classed), as wide as the widest of its lines.
-    void addTooltip(int controlId, std::wstring_view text, int autoPopMs = kTooltipShowTime);
+    // A tooltip on the control (by handle, sub-classed), as wide as the widest of its lines; the
+    // tooltip window, for a caller that changes the text later (null on failure).
+    HWND addTooltip(int controlId, std::wstring_view text, int autoPopMs = kTooltipShowTime);
     // Group box g with n buttons g+1..g+n: the index of the first checked one, or -1.
     int radioGroupGet(int groupId, int count) const;
     // Checks button g+1+index; an index outside 0..n-1 unchecks all n.

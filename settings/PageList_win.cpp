@@ -11,6 +11,7 @@
 #include "settings/pages/TabOpen_win.h"
 #include "settings/pages/TabOther_win.h"
 #include "settings/pages/TabRecent_win.h"
+#include "settings/pages/TabScut_win.h"
 #include "settings/pages/TabShow_win.h"
 #include "settings/pages/TabSpecial_win.h"
 #include "settings/pages/TabSusie_win.h"
@@ -51,7 +52,7 @@ std::unique_ptr<Tab> makeSettingsPage(SettingPage page) {
         makePage<TabTTOther>,   // ツールチップ(その他)
         makePage<TabSusie>,     // Susie Plug-in
         makePage<TabHotKey>,    // ホットキー
-        makePlaceholder,        // ショートカット作成
+        makePage<TabScut>,      // ショートカット作成
         makePage<TabOther>,     // その他
         makePage<TabSpecial>,   // 特別
     };

@@ -31,7 +31,9 @@ UINT driveTypeOf(const std::wstring& path) {
 bool removeNetworkFolders(const std::wstring& recentList, HWND owner) {
     if (!confirmed(L"ネットワーク上の履歴からの削除\n本当に削除していいですか", owner))
         return false;
-    return rewrite(recentList, withoutNetworkFolders(readListFile(recentList)), owner);
+    // A file that could not be read is left as it is, not replaced by what was not seen.
+    const auto lines = readListFileChecked(recentList);
+    return lines && rewrite(recentList, withoutNetworkFolders(*lines), owner);
 }
 
 bool removeAllRecentFolders(const std::wstring& recentList, HWND owner) {
@@ -43,8 +45,11 @@ bool removeAllRecentFolders(const std::wstring& recentList, HWND owner) {
 bool removeMissingFolders(const std::wstring& recentList, HWND owner) {
     if (!confirmed(L"存在しないフォルダの履歴からの削除\n本当に削除していいですか", owner))
         return false;
+    const auto lines = readListFileChecked(recentList);
+    if (!lines)
+        return false;
     const auto kept = withoutMissingFolders(
-        readListFile(recentList),
+        *lines,
         [](const std::wstring& line) { return isNetworkPath(line) || driveTypeOf(line) == DRIVE_REMOTE; },
         [](const std::wstring& line) {
             const UINT type = driveTypeOf(line);

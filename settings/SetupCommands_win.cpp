@@ -1,14 +1,19 @@
 #include "settings/SetupCommands_win.h"
 
+#include "common/OsCheck_win.h"
+#include "settings/InstallDialog_win.h"
+#include "settings/RemoveAll_win.h"
+
 namespace pvn {
 
-// The installation dialog and the removal come with the installation work; until then these words
-// end at once.
 int runInstallation() {
+    Installer installer(checkOs());
+    InstallDialog(installer).run();
     return 0;
 }
 
 int runAllUninstall() {
+    removeAllProducts();
     return 0;
 }
 

@@ -17,18 +17,7 @@ namespace pvn {
 namespace {
 
 // The folder of the program file itself: the command line holds whatever the starting process wrote.
-std::wstring ownFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return parentFolder(path);
-}
+std::wstring ownFolder() { return parentFolder(modulePath()); }
 
 class OleSession {
 public:

@@ -1,0 +1,8 @@
+#pragma once
+// Page "ショートカット作成".
+#define IDD_TAB_SCUT 124
+#define IDC_SCUT_DOCUMENTS 2400
+#define IDC_SCUT_DRIVELIST 2401
+#define IDC_SCUT_DESKTOP_NOTE 2402
+#define IDC_SCUT_TRAY 2403
+#define IDC_SCUT_TRAY_NOTE 2404
