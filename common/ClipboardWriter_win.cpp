@@ -8,21 +8,17 @@
 namespace pvn {
 namespace {
 
-void freeGlobal(HGLOBAL block) { GlobalFree(block); }
-using UniqueGlobal = UniqueNull<HGLOBAL, freeGlobal>;
-
 UniqueGlobal textBlock(const std::wstring& text) {
     const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
     UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes));
     if (!block)
         return block;
-    void* data = GlobalLock(block.get());
+    ScopedGlobalLock<wchar_t> data(block.get());
     if (!data) {
         block.reset();
         return block;
     }
-    std::memcpy(data, text.c_str(), bytes);
-    GlobalUnlock(block.get());
+    std::memcpy(data.get(), text.c_str(), bytes);
     return block;
 }
 

@@ -120,9 +120,7 @@ void FTray::installHandlers() {
         return m_resident ? 1 : 0;
     });
     m_requests.setHandler(RequestCode::FileOperationItems, [this](const TrayRequest& request) -> std::intptr_t {
-        m_items.clear();
-        for (const auto& item : request.items)
-            m_items.add(item);
+        setItems(request.items);
         postToSelf(RequestCode::RunFileOperationMenu, 0);
         return 1;
     });

@@ -190,6 +190,12 @@ FTray::~FTray() {
     s_instance = nullptr;
 }
 
+void FTray::setItems(const std::vector<std::wstring>& items) {
+    m_items.clear();
+    for (const auto& item : items)
+        m_items.add(item);
+}
+
 void FTray::postToSelf(RequestCode code, LPARAM lParam) {
     m_selfRequests.emplace_back(code, lParam);
     PostMessageW(m_window, kRunSelfRequests, 0, 0);

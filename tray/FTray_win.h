@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pvn {
 
@@ -33,6 +34,9 @@ public:
     HFONT menuFont() const { return m_menuFont.get(); }
     const TraySettings& settings() const { return m_settings; }
     StringList& items() { return m_items; }
+    // A request's block replaces the whole item list, however few strings it carries.
+    void setItems(const std::vector<std::wstring>& items);
+    bool wow64() const { return m_wow64; }
     RequestTable& requests() { return m_requests; }
 
     // Measures how tall the system draws a menu entry and a separator, and publishes both.
@@ -47,6 +51,9 @@ public:
     // sender has been released. They are queued here, not in a window message another program
     // could post.
     void postToSelf(RequestCode code, LPARAM lParam);
+
+    // ShellExecuteW of PVNMain.exe in the install folder; the result as ShellExecuteW gives it.
+    INT_PTR startFolderMenu(const std::wstring& parameters);
 
 private:
     struct Highlight {
@@ -84,8 +91,6 @@ private:
     LRESULT actOnHighlightedEntry();
     bool readCommandLineSettings(bool folderIcon, bool lists);
     void openFolder(const std::wstring& path, const wchar_t* reason);
-    // ShellExecuteW of PVNMain.exe in the install folder; the result as ShellExecuteW gives it.
-    INT_PTR startFolderMenu(const std::wstring& parameters);
 
     void trayMenu();
     void toggleStartType();

@@ -5,7 +5,9 @@
 #include "common/MessagePump_win.h"
 #include "common/Paths.h"
 #include "common/Paths_win.h"
+#include "tray/FCtxtWin_win.h"
 #include "tray/FFopWin_win.h"
+#include "tray/FItemCmd_win.h"
 #include "tray/FTray_win.h"
 #include "tray/TrayMode.h"
 
@@ -50,7 +52,10 @@ int runTray(const CommandLine& commandLine) {
         return 1;
     switch (mode) {
     case TrayMode::Resident: {
+        // Torn down in reverse order, before the tray and before OLE ends.
+        FCtxtWin contextMenu(tray);
         FFopWin fileOperations(tray);
+        FItemCmd itemCommands(tray);
         tray.measureMenuMetrics();
         return messageLoop();
     }

@@ -258,22 +258,38 @@ TEST_F(MainProgram, TabAsksForTheContextMenuAtTheItemsCentre) {
         << "a file's folder is recorded with FHistory whatever the answer";
 }
 
-// Until the tray has its item context menu, key commands and previews, it answers each of these
-// requests as "nothing done": the menu stays open, nothing is recorded and no absence box appears.
-TEST_F(MainProgram, TheRealTrayAnswersTheMenusRequestsWithoutABox) {
+// The real tray shows the shell's context menu over the folder menu and runs the Ctrl+letter
+// commands bound at installation; the folder menu stays open while the tray answers "nothing".
+TEST_F(MainProgram, TheRealTrayShowsContextMenusAndRunsCtrlLetters) {
     MenuSession::setNumber(L"FHistory", 0);
     ASSERT_TRUE(session.startTray());
     BoxWatcher boxes;
     ASSERT_TRUE(session.open(folder.path()));
     const POINT open = session.itemCentre(0, 0);
-    session.input(L"click right " + std::to_wstring(open.x) + L" " + std::to_wstring(open.y) + L" sleep 300");
-    ASSERT_FALSE(session.finish(300)) << "a right click leaves the menu open";
-    // tool.exe: Tab, Ctrl+C, space.
-    session.input(std::wstring(kDown) + L" " + kDown + L" " + kDown + L" key 0x09 sleep 300 key 0x11+0x43 sleep 300" +
-                  L" key 0x20 sleep 300");
-    ASSERT_FALSE(session.finish(300)) << "Ctrl+C answered 0 and space never closes";
-    session.input(L"key 0x1B key 0x1B");
+    session.input(L"click right " + std::to_wstring(open.x) + L" " + std::to_wstring(open.y) + L" sleep 500");
+    EXPECT_EQ(2u, MenuSession::menuWindows().size()) << "the tray's context menu over the folder menu";
+    session.input(L"key 0x1B sleep 300");
+    ASSERT_FALSE(session.finish(300)) << "nothing chosen: the folder menu stays";
+    EXPECT_EQ(1u, MenuSession::menuWindows().size());
+    // tool.exe: Tab shows its context menu; Ctrl+K (a command prompt) does not fit a file.
+    session.input(std::wstring(kDown) + L" " + kDown + L" " + kDown + L" key 0x09 sleep 500");
+    EXPECT_EQ(2u, MenuSession::menuWindows().size());
+    session.input(L"key 0x1B sleep 300 key 0x11+0x4B sleep 300");
+    ASSERT_FALSE(session.finish(300)) << "Ctrl+K answered 0";
+    // Ctrl+N puts the path on the clipboard and closes the menu.
+    session.input(L"key 0x11+0x4E");
     EXPECT_EQ(0u, session.finish().value_or(99));
+    std::wstring clip;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+                clip = text;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    EXPECT_EQ(tool, clip);
     EXPECT_TRUE(boxes.texts().empty()) << "the tray answered every request";
     EXPECT_TRUE(MenuSession::filerRecord(folder.path()).empty()) << "tool.exe did not run";
     EXPECT_TRUE(MenuSession::recentLines().empty()) << "開く is recorded only when the tray answers 1";
