@@ -6,6 +6,7 @@
 #include "common/OpenFolderInFiler_win.h"
 #include "common/Paths.h"
 #include "common/Paths_win.h"
+#include "common/Settings_win.h"
 #include "common/SettingsTable.h"
 #include "tray/FCtxtWin_win.h"
 #include "tray/FTray_win.h"
@@ -21,10 +22,10 @@ namespace {
 std::wstring readBinding(unsigned letterIndex) {
     if (letterIndex < 1 || letterIndex > 26)
         return {};
-    RegKey key = openSettingsForReading();
+    const auto id = static_cast<SettingId>(static_cast<int>(SettingId::CtrlA) + static_cast<int>(letterIndex) - 1);
     std::wstring binding;
-    if (key.isOpen())
-        key.readString(ctrlValueName(static_cast<wchar_t>(L'A' + letterIndex - 1)).c_str(), binding);
+    const SettingVariable variable[] = {{id, &binding}};
+    readSettingVariables(openSettingsForReading(), variable);
     return binding;
 }
 

@@ -129,7 +129,7 @@ bool TrayInstall::useRealFolderMenu() const {
 bool TrayInstall::start(const std::wstring& args, const std::wstring& program) {
     // The resident tray publishes the menu metrics last, once every request handler is there.
     if (args.empty())
-        removeValue(L"IconWidth");
+        removeValue(settingName(SettingId::IconWidth));
     return m_process.start(program.empty() ? m_folder + L"\\PVNTray.exe" : program, args);
 }
 
@@ -145,7 +145,7 @@ HWND TrayInstall::waitForTray(DWORD milliseconds) const {
         DWORD metrics = 0;
         if (window && pid == m_process.pid() && readTrayHandle() == window &&
             sendRequest(window, 4).value_or(0) == 1 && !showsMenu(pid) &&
-            openSettingsForReading().readDword(L"IconWidth", metrics)) {
+            openSettingsForReading().readDword(settingName(SettingId::IconWidth), metrics)) {
             Sleep(100);
             if (!showsMenu(pid))
                 return window;
