@@ -9,6 +9,7 @@
 #include "common/Settings_win.h"
 #include "common/SettingsTable.h"
 #include "tray/FCtxtWin_win.h"
+#include "tray/FFopWin_win.h"
 #include "tray/FTray_win.h"
 #include "tray/Foreground_win.h"
 
@@ -175,20 +176,17 @@ std::intptr_t FItemCmd::onFinish(std::intptr_t lParam) {
             break;
         case FinishCode::FileOperationMenu:
             m_tray.setItems({pending.item});
-            showFileOperationMenu(pending.item);
+            if (FFopWin* fileOperations = FFopWin::instance())
+                fileOperations->showMenu({pending.item});
             break;
         case FinishCode::Rename:
-            renameItem(pending.item);
+            if (FFopWin* fileOperations = FFopWin::instance())
+                fileOperations->rename(pending.item);
             break;
         }
         break;
     }
     return 1;
 }
-
-// The tray has no file-operation window yet: like its codes 6 and 7 today, these do nothing.
-void showFileOperationMenu(const std::wstring&) {}
-
-void renameItem(const std::wstring&) {}
 
 } // namespace pvn

@@ -46,8 +46,4 @@ private:
     std::deque<PendingFinish> m_pending;
 };
 
-// Until the file-operation window takes them: the file-operation menu and the rename for one item.
-void showFileOperationMenu(const std::wstring& item);
-void renameItem(const std::wstring& item);
-
 } // namespace pvn
