@@ -14,6 +14,7 @@
 #include <shellapi.h>
 
 #include <cstring>
+#include <thread>
 
 namespace pvn::test {
 namespace {
@@ -56,9 +57,9 @@ TEST(TrayStartWinTest, UnknownCodesAndTheTraysOwnCodesFromOutsideDoNothing) {
     ASSERT_TRUE(tray);
     for (unsigned code : {0u, 1u, 2u, 6u, 7u, 8u, 11u, 12u, 14u, 101u, 102u, 5000u})
         EXPECT_EQ(1, sendRequest(tray, code, 68).value_or(-1)) << code;
-    // The placeholders of later handlers: nothing chosen for 3, nothing done for 10.
-    EXPECT_EQ(2, TraySender(tray).answer(makeContextMenuRequest({10, 10}, L"c:\\windows", 0)));
-    EXPECT_EQ(0, TraySender(tray).answer(makeCtrlLetterRequest(3, 4, L"c:\\windows", L"c:\\")));
+    // An item the shell cannot find: no menu, nothing chosen. A letter bound to nothing: nothing done.
+    EXPECT_EQ(2, TraySender(tray).answer(makeContextMenuRequest({10, 10}, L"c:\\no such folder\\x", 0)));
+    EXPECT_EQ(0, TraySender(tray).answer(makeCtrlLetterRequest(3, 2, L"c:\\windows", L"c:\\")));
     // A request that needs a section and finds none is carried out by nobody.
     EXPECT_EQ(0, sendRequest(tray, 5).value_or(-1));
     EXPECT_EQ(1, TraySender(tray).answer(makeFileOperationRequest({L"c:\\windows\\win.ini"})));
@@ -72,7 +73,13 @@ TEST(TrayStartWinTest, UnknownCodesAndTheTraysOwnCodesFromOutsideDoNothing) {
         // An empty first string, and no placement size where code 100 expects one.
         const unsigned char junk[6] = {0x00, 0x00, 0xFF, 0x7F, 0x01, 0x00};
         std::memcpy(view.get(), junk, sizeof junk);
-        EXPECT_EQ(2, sendRequest(tray, 3).value_or(-1)) << "no path after the point: no item, nothing chosen";
+        // No path after the point: no item, which is the Computer folder's menu.
+        std::thread escape([] {
+            if (waitForPopupMenu())
+                tapKey(VK_ESCAPE);
+        });
+        EXPECT_EQ(2, sendRequest(tray, 3).value_or(-1)) << "no path after the point: nothing chosen";
+        escape.join();
         EXPECT_EQ(0, sendRequest(tray, 100, 30).value_or(-1)) << "no placement";
         EXPECT_EQ(0, sendRequest(tray, 5).value_or(-1)) << "no path";
     }
