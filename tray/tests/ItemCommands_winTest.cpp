@@ -3,6 +3,8 @@
 // files, and the programs the tray starts (stand-ins that record their command lines).
 #include "common/RegKey_win.h"
 #include "common/RequestPayload.h"
+#include "common/Settings_win.h"
+#include "common/SettingsTable.h"
 #include "common/TraySender_win.h"
 #include "common/tests/support/BoxWatcher_win.h"
 #include "common/tests/support/Driver_win.h"
@@ -100,9 +102,15 @@ protected:
         file = data + L"\\a b.txt";
         writeWholeFile(file, "x");
         clearClipboard();
+        // The tray answers requests from the moment it publishes its handle; it stores the menu
+        // metrics once its item commands are there too.
+        install.removeValue(settingName(SettingId::IconWidth));
         ASSERT_TRUE(install.start());
         tray = install.waitForTray();
         ASSERT_TRUE(tray);
+        DWORD metrics = 0;
+        for (int i = 0; i < 100 && !openSettingsForReading().readDword(settingName(SettingId::IconWidth), metrics); ++i)
+            Sleep(50);
     }
 
     LRESULT ctrl(wchar_t letter, unsigned kind, const std::wstring& item, const std::wstring& folder) {

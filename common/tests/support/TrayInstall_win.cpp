@@ -127,9 +127,6 @@ bool TrayInstall::useRealFolderMenu() const {
 }
 
 bool TrayInstall::start(const std::wstring& args, const std::wstring& program) {
-    // The resident tray publishes the menu metrics last, once every request handler is there.
-    if (args.empty())
-        removeValue(settingName(SettingId::IconWidth));
     return m_process.start(program.empty() ? m_folder + L"\\PVNTray.exe" : program, args);
 }
 
@@ -141,11 +138,9 @@ HWND TrayInstall::waitForTray(DWORD milliseconds) const {
         if (window)
             GetWindowThreadProcessId(window, &pid);
         // Published once the handle is stored and the requests are answered, and ready for the
-        // user once the measuring menu has gone and its metrics are stored.
-        DWORD metrics = 0;
+        // user once the measuring menu has gone.
         if (window && pid == m_process.pid() && readTrayHandle() == window &&
-            sendRequest(window, 4).value_or(0) == 1 && !showsMenu(pid) &&
-            openSettingsForReading().readDword(settingName(SettingId::IconWidth), metrics)) {
+            sendRequest(window, 4).value_or(0) == 1 && !showsMenu(pid)) {
             Sleep(100);
             if (!showsMenu(pid))
                 return window;
