@@ -103,4 +103,28 @@ void FFolderList::fillMenu(HMENU menu, int listNumber) const {
     }
 }
 
+void drawMenuEntry(const DRAWITEMSTRUCT& item, const MenuEntryLook& look, const std::wstring& text) {
+    const bool highlighted = (item.itemState & ODS_SELECTED) != 0;
+    const int textColour = highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT;
+    const int backColour = highlighted ? COLOR_HIGHLIGHT : COLOR_MENU;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(backColour));
+    SetBkColor(item.hDC, GetSysColor(backColour));
+    SetTextColor(item.hDC, GetSysColor(textColour));
+    int x = item.rcItem.left + 2;
+    const int y = item.rcItem.top + 1;
+    if (look.iconRoom) {
+        if (look.icon)
+            DrawIconEx(item.hDC, x, y, look.icon, look.iconSize.cx, look.iconSize.cy, 0, nullptr, DI_NORMAL);
+        x += look.iconSize.cx + 2;
+    }
+    TextOutW(item.hDC, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+int menuEntryWidth(HDC dc, const std::wstring& text, const MenuEntryLook& look) {
+    SIZE extent{};
+    if (dc)
+        check(GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent), "GTEP32");
+    return extent.cx + 2 + (look.iconRoom ? look.iconSize.cx + 2 : 0);
+}
+
 } // namespace pvn

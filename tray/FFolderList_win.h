@@ -22,6 +22,8 @@ public:
     // Destroys every icon except the shared network icon.
     void clear();
 
+    // The owner window's DC with the menu font, for measuring.
+    HDC dc() const { return m_dc.get(); }
     int count() const { return static_cast<int>(m_paths.size()); }
     bool holds(int index) const { return index >= 0 && index < count(); }
     const std::wstring& path(int index) const { return m_paths[static_cast<std::size_t>(index)]; }
@@ -43,5 +45,16 @@ private:
     std::vector<HICON> m_openIcons;
     std::vector<HICON> m_closedIcons;
 };
+
+// One owner-drawn entry as the folder menus draw it: the menu's colours or the highlight's, the icon
+// at (left + 2, top + 1) when the entry leaves room for one, then the text.
+struct MenuEntryLook {
+    HICON icon = nullptr;
+    bool iconRoom = false;
+    SIZE iconSize{};
+};
+void drawMenuEntry(const DRAWITEMSTRUCT& item, const MenuEntryLook& look, const std::wstring& text);
+// The entry's width for WM_MEASUREITEM: the text in the DC's font, and the icon's room.
+int menuEntryWidth(HDC dc, const std::wstring& text, const MenuEntryLook& look);
 
 } // namespace pvn

@@ -11,6 +11,7 @@
 #include "common/TextPlatform.h"
 #include "tray/Foreground_win.h"
 #include "tray/MenuInputHooks_win.h"
+#include "tray/RecentFolders_win.h"
 #include "tray/TrayMenuRules.h"
 
 #include <shellapi.h>
@@ -19,11 +20,6 @@ namespace pvn {
 namespace {
 
 constexpr wchar_t kNoFolderMessage[] = L"フォルダがありません";
-
-bool removableOrCdRom(std::wstring_view root) {
-    const UINT type = GetDriveTypeW(std::wstring(root).c_str());
-    return type == DRIVE_REMOVABLE || type == DRIVE_CDROM;
-}
 
 std::vector<std::wstring> readList(const std::optional<std::wstring>& path) {
     return path ? readListFile(*path) : std::vector<std::wstring>{};
@@ -83,15 +79,8 @@ void FTray::recentMenu(bool fromCommandLine) {
     if (fromCommandLine && !readCommandLineSettings(true, true))
         return;
     const auto recentPath = recentListPath();
-    const std::vector<std::wstring> lines = readList(recentPath);
-    RecentFilter filter;
-    filter.limit = recentMenuLimit(m_monitors.monitorHeightAtCursor(), m_entryHeight);
-    filter.excludeFavorites = m_settings.excFav;
-    filter.excludeRemovableAndCdRom = m_settings.excRC;
-    filter.isRemovableOrCdRom = removableOrCdRom;
-    const std::vector<std::wstring> favorites =
-        m_settings.excFav ? readList(favoritesListPath()) : std::vector<std::wstring>{};
-    const std::vector<std::wstring> shown = compactRecent(lines, favorites, filter, textPlatform());
+    const std::vector<std::wstring> shown =
+        shownRecentFolders(readList(recentPath), m_settings, m_monitors.monitorHeightAtCursor(), m_entryHeight);
     if (shown.empty()) {
         showMessage(L"メニュー表示用履歴はありません", m_window);
         return;

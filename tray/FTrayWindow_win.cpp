@@ -152,11 +152,8 @@ LRESULT FTray::onMeasureItem(MEASUREITEMSTRUCT& item) {
         if (list && list->holds(entry->index))
             text = list->text(entry->index);
     }
-    SIZE extent{};
-    if (m_measuringDC && m_measuringDC->get())
-        check(GetTextExtentPoint32W(m_measuringDC->get(), text.c_str(), static_cast<int>(text.size()), &extent),
-              "GTEP32");
-    item.itemWidth = static_cast<UINT>(extent.cx + 2 + (m_settings.folderIcon ? m_smallIconWidth + 2 : 0));
+    const MenuEntryLook look{nullptr, m_settings.folderIcon, {m_smallIconWidth, m_smallIconHeight}};
+    item.itemWidth = static_cast<UINT>(menuEntryWidth(m_measuringDC ? m_measuringDC->get() : nullptr, text, look));
     item.itemHeight = static_cast<UINT>(m_entryHeight);
     return 1;
 }
@@ -165,33 +162,23 @@ LRESULT FTray::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (!item.hDC)
         return 0;
     const bool highlighted = (item.itemState & ODS_SELECTED) != 0;
-    const int textColour = highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT;
-    const int backColour = highlighted ? COLOR_HIGHLIGHT : COLOR_MENU;
     if (item.itemAction & ODA_SELECT) {
         m_highlight.menuWindow = WindowFromDC(item.hDC);
         m_highlight.item = item.rcItem;
         m_highlight.itemData = highlighted ? static_cast<std::intptr_t>(item.itemData) : -1;
     }
-    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(backColour));
-    SetBkColor(item.hDC, GetSysColor(backColour));
-    SetTextColor(item.hDC, GetSysColor(textColour));
     const FFolderList* list = nullptr;
     int index = -1;
     if (auto entry = entryOfItemData(static_cast<std::intptr_t>(item.itemData))) {
         list = listOf(entry->list);
         index = entry->index;
     }
-    if (!list || !list->holds(index))
+    if (!list || !list->holds(index)) {
+        drawMenuEntry(item, {}, L"");
         return 1;
-    int x = item.rcItem.left + 2;
-    const int y = item.rcItem.top + 1;
-    if (m_settings.folderIcon) {
-        if (HICON icon = highlighted ? list->openIcon(index) : list->closedIcon(index))
-            DrawIconEx(item.hDC, x, y, icon, m_smallIconWidth, m_smallIconHeight, 0, nullptr, DI_NORMAL);
-        x += m_smallIconWidth + 2;
     }
-    const std::wstring& text = list->text(index);
-    TextOutW(item.hDC, x, y, text.c_str(), static_cast<int>(text.size()));
+    HICON icon = highlighted ? list->openIcon(index) : list->closedIcon(index);
+    drawMenuEntry(item, {icon, m_settings.folderIcon, {m_smallIconWidth, m_smallIconHeight}}, list->text(index));
     return 1;
 }
 
