@@ -112,7 +112,7 @@ UniqueMenu FFopWin::buildMenu(const std::vector<FopMenuEntry>& entries) {
             item.fType = MFT_SEPARATOR;
             break;
         case FopEntryKind::Greyed:
-            item.fMask = MIIM_STRING | MIIM_STATE;
+            item.fMask = MIIM_STRING | MIIM_STATE | MIIM_ID;
             item.fState = MFS_DISABLED;
             break;
         case FopEntryKind::Command:
@@ -147,10 +147,12 @@ void FFopWin::showMenu(std::vector<std::wstring> items) {
     SetWindowPos(m_window, nullptr, cursor.x, cursor.y, 1, 1, SWP_NOZORDER | SWP_NOACTIVATE);
     dispatchPendingMessages();
     forceForeground(m_window);
-    const auto chosen = static_cast<unsigned>(
-        TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, m_window, nullptr));
-    if (chosen) {
-        m_pending = Pending{std::move(snapshot), chosen};
+    // Only a positive result is an identifier: Wine answers an Escape that leaves a menu whose
+    // highlighted entry opens a sub-menu with a negative number.
+    const int chosen =
+        TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, m_window, nullptr);
+    if (chosen > 0) {
+        m_pending = Pending{std::move(snapshot), static_cast<unsigned>(chosen)};
         PostMessageW(m_window, m_requestMessage, toWParam(RequestCode::FileOperation), static_cast<LPARAM>(chosen));
     }
     check(DestroyMenu(menu.release()), "DestroyMenu");

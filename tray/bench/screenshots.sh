@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the tray's menus on the tree's virtual display: the recent menu with its icons,
-# the favourites menu with a separator and the tray icon's own menu. Saved under <tree>/screenshots.
+# the favourites menu with a separator, the tray icon's own menu, the file-operation menu for one
+# file (a sub-menu open) and for three, and the rename box. Saved under <tree>/screenshots.
 #   tray/bench/screenshots.sh [build tree]        (default build/win64)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -41,6 +42,24 @@ drive cancel
 drive move 600 500 icon right menu sleep 300
 import -window root "$shots/tray-menu.png"
 drive key 0x58 box yes
+sleep 1
+
+# The file-operation menu, as the shell extension's entry asks for it.
+tray_start "$inst" "$bin"
+printf 'report\r\n' >"$inst/Documents/報告書.txt"
+printf 'a' >"$inst/Documents/a.txt"
+printf 'b' >"$inst/Documents/b.txt"
+drive move 300 200 fileop 1 "$winst\\Documents\\報告書.txt" menu sleep 300 key 0x44 sleep 500
+import -window root "$shots/fileop-menu-one.png"
+drive cancel cancel sleep 300
+drive move 300 200 fileop 3 "$winst\\Documents\\報告書.txt" "$winst\\Documents\\a.txt" "$winst\\Documents\\b.txt" \
+  menu sleep 300 key 0x28 key 0x27 sleep 500
+import -window root "$shots/fileop-menu-three.png"
+drive cancel cancel sleep 300
+drive move 300 200 fileop 1 "$winst\\Documents\\報告書.txt" menu sleep 300 key 0x41 sleep 800
+import -window root "$shots/rename-box.png"
+drive key 0x1b sleep 300
+tray_quit "$bin"
 sleep 1
 rm -rf "$inst"
 ls -l "$shots"

@@ -11,6 +11,7 @@
 //   icon left|right                    click the tray's notification icon (its callback message)
 //   request CODE [LPARAM] [COUNT]      send PVNMESSAGE to the tray COUNT times, print the last answer;
 //                                      code 5 carries a section naming this program's file
+//   fileop N PATH...                   request 5 with the N paths, print the answer
 // Prints "fail: <step>" and ends with 1 at the first step that finds nothing to act on. A program of
 // the GUI subsystem has no standard output on Windows: use --out there.
 #include "common/RequestMessage_win.h"
@@ -164,6 +165,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                 answer = pvn::TraySender(tray).answer(request);
             if (ok)
                 print(L"answer: " + std::to_wstring(answer));
+        } else if (step == L"fileop") {
+            std::vector<std::wstring> paths(number(next()));
+            for (auto& path : paths)
+                path = next();
+            HWND tray = FindWindowW(pvn::kTrayWindowClass, L"PVNTray.exe");
+            ok = tray != nullptr;
+            if (ok)
+                print(L"answer: " + std::to_wstring(pvn::TraySender(tray).answer(pvn::makeFileOperationRequest(paths))));
         } else {
             ok = false;
         }
