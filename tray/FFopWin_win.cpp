@@ -42,7 +42,9 @@ FFopWin::FFopWin(FTray& tray) : m_tray(tray) {
     windowClass.hInstance = instance;
     windowClass.lpszClassName = kWindowClass;
     registerWindowClass(windowClass);
-    CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"Parvane", WS_POPUP, 0, 0, 1, 1, m_tray.window(), nullptr,
+    // Not owned by the tray window: under Wine an owned window takes the keys of the tray's own
+    // menus; a 1×1 tool window gains nothing on Windows from an owner.
+    CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"Parvane", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                     instance, static_cast<WindowBase*>(this));
     if (!check(m_window != nullptr, "CreateWindowEx"))
         return;
