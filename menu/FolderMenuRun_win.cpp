@@ -62,6 +62,8 @@ void FolderMenu::runMenu() {
     if (m_mouseHook)
         UnhookWindowsHookEx(std::exchange(m_mouseHook, nullptr));
     hideTooltip();
+    if (std::exchange(m_previewAsked, false))
+        sendToTray(makePreviewHideRequest());
     if (chosen > 0 && !m_closedByKey && !m_rightHandled && m_table.contains(chosen))
         chooseItem(chosen);
 }
@@ -208,6 +210,7 @@ LRESULT FolderMenu::preview(HMENU menu) {
         return MAKELRESULT(0, MNC_IGNORE);
     hideTooltip();
     m_previewing = true;
+    m_previewAsked = true;
     sendToTray(makePreviewRequest(m_placement, pathOf(m_highlighted)));
     m_previewing = false;
     const int position = positionOf(menu ? menu : highlightedMenu(), m_highlighted);

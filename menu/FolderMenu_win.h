@@ -146,6 +146,8 @@ private:
     bool m_rightHandled = false;
     bool m_keyboardMenu = false;
     bool m_previewing = false;
+    // A preview was asked for: it is dropped when the menu ends, or it would stay on the screen.
+    bool m_previewAsked = false;
     HMENU m_menuCharMenu = nullptr;
 
     // Hooks have no context of their own: the one FolderMenu of the process.

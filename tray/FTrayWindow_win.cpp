@@ -126,6 +126,7 @@ void FTray::installHandlers() {
     });
     m_requests.setHandler(RequestCode::ReloadSettings, [this](const TrayRequest&) -> std::intptr_t {
         loadSettings();
+        reloadPreview();
         return 1;
     });
     m_requests.setHandler(RequestCode::HotKeys, [this](const TrayRequest& request) -> std::intptr_t {

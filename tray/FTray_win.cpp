@@ -8,6 +8,7 @@
 #include "common/RequestMessage_win.h"
 #include "common/TrayHandle_win.h"
 #include "tray/InstallFolder.h"
+#include "tray/preview/FPrevTT_win.h"
 #include "tray/res/TrayResource.h"
 
 #include <commctrl.h>
@@ -95,6 +96,7 @@ bool FTray::startResident() {
     checkInstallFolder();
     addNotificationIcon();
     InitCommonControls();
+    createPreview();
     return true;
 }
 
@@ -174,6 +176,7 @@ void FTray::measureMenuMetrics() {
 }
 
 FTray::~FTray() {
+    m_preview.reset();
     m_recent.reset();
     m_favorites.reset();
     m_measuringFont.reset();

@@ -20,6 +20,8 @@
 
 namespace pvn {
 
+class FPrevTT;
+
 class FTray : public WindowBase {
 public:
     // `programFolder` is the folder the program file lies in.
@@ -79,6 +81,10 @@ private:
     void addNotificationIcon();
     void removeNotificationIcon();
     bool checkInstallFolder();
+    void createPreview();
+    // The font and settings of the preview window, after the settings were read again.
+    void reloadPreview();
+    std::intptr_t onPreviewRequest(const TrayRequest& request);
 
     void registerHotKeys();
     void unregisterHotKeys();
@@ -120,6 +126,7 @@ private:
     int m_entryHeight = 19;
     std::unique_ptr<FFolderList> m_recent;
     std::unique_ptr<FFolderList> m_favorites;
+    std::unique_ptr<FPrevTT> m_preview;
 
     std::wstring m_programFolder;
     bool m_complete = false;

@@ -71,6 +71,7 @@ protected:
     HFONT font() const { return m_font.get(); }
     int lineHeight() const { return m_lineHeight; }
     const MonitorTable& monitors() const { return m_monitors; }
+    void refreshMonitors() { m_monitors.refresh(); }
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) final;

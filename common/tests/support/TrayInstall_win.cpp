@@ -12,9 +12,7 @@
 #include <shellapi.h>
 
 namespace pvn::test {
-namespace {
 
-// The first top-level window of the process with the class (and visible, when asked).
 HWND windowOfProcess(DWORD pid, const wchar_t* className, bool visibleOnly) {
     struct Search {
         DWORD pid;
@@ -38,6 +36,8 @@ HWND windowOfProcess(DWORD pid, const wchar_t* className, bool visibleOnly) {
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+namespace {
 
 // At start the tray tracks a menu of its own to measure the menu metrics, and answers requests from
 // inside that menu's loop: a click sent then would go to that menu instead of the icon.

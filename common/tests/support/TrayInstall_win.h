@@ -53,6 +53,9 @@ private:
     ChildProcess m_process;
 };
 
+// The first top-level window of the process with the class (and visible, when asked).
+HWND windowOfProcess(DWORD pid, const wchar_t* className, bool visibleOnly = false);
+
 // PVNMESSAGE to the window, synchronously, or nothing when the send failed.
 std::optional<LRESULT> sendRequest(HWND tray, unsigned code, LPARAM lParam = 0);
 // The tray's icon callback, as the notification area would post it.

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Screenshots of the preview window under Wine, for looking at:
+#   tray/preview/tests/screenshots.sh [BUILD_DIR]   (default build/win64; needs PVNMain, PVNTray, PvnRecorder, PvnInput)
+# Writes BUILD_DIR/screenshots/preview-*.png: a Japanese text, a ZIP listing, a folder summary, a
+# shortcut and the status line, each shown with the space key in a folder menu.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../../.." && pwd)
+build=$(cd "${1:-$root/build/win64}" && pwd)
+bin=$build/bin
+shots=$build/screenshots
+mkdir -p "$shots"
+key='HKCU\Software\Morrick\Parvane'
+reg_dword() { wine reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
+
+. "$root/tools/wine/tray.sh"
+inst=$bin/shotpreview
+"$root/tools/wine/env" up "$build/wine"
+eval "$("$root/tools/wine/env" shell "$build/wine")"
+
+# Menu order: 開く (highlighted at the start), the folder, then the files by name.
+d="$WINEPREFIX/drive_c/PvnPreview"
+rm -rf "$d"; mkdir -p "$d/1 folder/sub"
+printf '\x93\xfa\x96\x7b\x8c\xea\x82\xcc\x83\x81\x83\x82\r\n\x82\xb1\x82\xea\x82\xcd\x83\x65\x83\x4c\x83\x58\x83\x67\r\n\tTab\r\n' >"$d/2 memo.txt"
+printf 'one\n' >"$d/1 folder/a.txt"; head -c 123456 /dev/zero >"$d/1 folder/sub/b.bin"
+(cd "$d" && mkdir -p z && for i in $(seq -w 1 14); do printf '%s\n' "$i" >"z/entry$i.txt"; done && \
+  (cd z && zip -q ../"3 archive.zip" ./*.txt) && rm -rf z)
+head -c 2000 /dev/zero >"$d/5 data.bin"
+wine "$bin/PvnInput.exe" sleep 0 >/dev/null 2>&1 || true
+for v in ToolTipOn:0 StartType:1 FolderIcon:1 FileNum:0; do reg_dword "${v%%:*}" "${v##*:}"; done
+tray_install "$inst" "$bin" real
+tray_start "$inst" "$bin"
+# A shortcut with its four fields, made by the shell itself.
+# cscript reads its script in the ANSI code page.
+iconv -f UTF-8 -t CP932 >"$d/mk.vbs" <<'VBS'
+Set s = CreateObject("WScript.Shell")
+Set l = s.CreateShortcut("C:\PvnPreview\4 link.lnk")
+l.TargetPath = "C:\PvnPreview\2 memo.txt"
+l.WorkingDirectory = "C:\PvnPreview"
+l.Description = "メモへのショートカット"
+l.Arguments = "/readonly"
+l.Save
+VBS
+wine cscript //nologo 'C:\PvnPreview\mk.vbs' >/dev/null 2>&1 || true
+rm -f "$d/mk.vbs"
+
+# shot NAME DOWNS: opens the menu at (200, 150), moves the highlight, presses space, captures.
+shot() {
+  local name=$1 downs=$2 keys=()
+  for _ in $(seq "$downs"); do keys+=(key 0x28); done
+  wine "$bin/PvnInput.exe" move 200 150 >/dev/null 2>&1
+  wine "$inst/PVNMain.exe" 'C:\PvnPreview' >/dev/null 2>&1 &
+  local main=$!
+  sleep 2.5
+  wine "$bin/PvnInput.exe" "${keys[@]}" key 0x20 sleep 1500 >/dev/null 2>&1
+  import -window root "$shots/preview-$name.png"
+  wine "$bin/PvnInput.exe" key 0x1B key 0x1B key 0x1B >/dev/null 2>&1 || true
+  wait "$main" 2>/dev/null || true
+  echo "$shots/preview-$name.png"
+}
+
+shot folder-summary 1
+shot text 2
+shot zip 3
+shot shortcut 4
+shot status 5
+tray_quit "$bin"
