@@ -1,6 +1,5 @@
 #include "settings/PageList_win.h"
 
-#include "settings/PlaceholderTab_win.h"
 #include "settings/pages/TabCtrl_win.h"
 #include "settings/pages/TabDrive_win.h"
 #include "settings/pages/TabFavorites_win.h"
@@ -28,10 +27,6 @@ using PageFactory = std::unique_ptr<Tab> (*)(SettingPage);
 template <typename Page>
 std::unique_ptr<Tab> makePage(SettingPage) {
     return std::make_unique<Page>();
-}
-
-std::unique_ptr<Tab> makePlaceholder(SettingPage page) {
-    return std::make_unique<PlaceholderTab>(page);
 }
 
 } // namespace

@@ -48,8 +48,9 @@ TEST(PageBindings, ControlIdsAreUniqueAndKindsFitTheValues) {
         for (const ControlBinding& b : pageBindings(static_cast<SettingPage>(p))) {
             const SettingDef* def = &settingDef(b.setting);
             // A page may show several of its own values in one control (a list of entries).
-            if (b.kind != BindKind::Custom)
+            if (b.kind != BindKind::Custom) {
                 EXPECT_TRUE(ids.insert(b.control).second) << "control id " << b.control << " bound twice";
+            }
             if (b.kind == BindKind::Radio) {
                 EXPECT_GT(b.count, 0);
                 // Radio buttons g+1.. must not collide with another binding's control.
