@@ -1,5 +1,6 @@
 #include "common/SusiePlugins_win.h"
 
+#include "common/CriticalErrorMode_win.h"
 #include "common/Paths.h"
 #include "common/TextPlatform.h"
 
@@ -85,7 +86,12 @@ std::vector<SusiePlugin> loadSusiePlugins(const std::wstring& folder, bool image
         const std::wstring path = joinPath(folder, name);
         if (!isPluginFile(name, fileMachine(path), kOwnMachine))
             continue;
-        UniqueModule module(LoadLibraryW(path.c_str()));
+        UniqueModule module;
+        {
+            // A damaged plug-in of our own type, or one missing a library it needs, fails quietly too.
+            CriticalErrorsOff quiet;
+            module.reset(LoadLibraryW(path.c_str()));
+        }
         if (!module)
             continue;
         auto getInfo = pluginFunction<GetPluginInfoFn>(module.get(), "GetPluginInfo");
