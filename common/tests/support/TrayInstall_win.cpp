@@ -63,7 +63,7 @@ TrayInstall::TrayInstall(const std::wstring& folderName) {
 
     SettingsValues values;
     ComputedDefaults computed;
-    computed.workingFolder = m_folder;
+    computed.programFolder = m_folder;
     values.resetToInstall(computed);
     saveSettings(values, true);
     setText(L"InstallDir", m_folder);
