@@ -63,6 +63,10 @@ TEST(TrayStartWinTest, UnknownCodesAndTheTraysOwnCodesFromOutsideDoNothing) {
     // A request that needs a section and finds none is carried out by nobody.
     EXPECT_EQ(0, sendRequest(tray, 5).value_or(-1));
     EXPECT_EQ(1, TraySender(tray).answer(makeFileOperationRequest({L"c:\\windows\\win.ini"})));
+    // That request's file-operation menu follows; the user leaves it.
+    if (waitForPopupMenu())
+        tapKey(VK_ESCAPE);
+    EXPECT_TRUE(waitForNoPopupMenu());
     {
         // Another program's section that holds nothing the codes need.
         UniqueMapping section(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 6,
