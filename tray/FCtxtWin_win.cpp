@@ -4,7 +4,7 @@
 #include "common/MessagePump_win.h"
 #include "common/Paths.h"
 #include "tray/FTray_win.h"
-#include "tray/Foreground_win.h"
+#include "common/Foreground_win.h"
 #include "tray/ItemCommand.h"
 #include "tray/ShellItemMenu_win.h"
 

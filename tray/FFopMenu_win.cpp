@@ -11,7 +11,7 @@
 #include "common/TextPlatform.h"
 #include "tray/FTray_win.h"
 #include "tray/FileOpRules.h"
-#include "tray/Foreground_win.h"
+#include "common/Foreground_win.h"
 #include "tray/RecentFolders_win.h"
 #include "tray/TrayMenuRules.h"
 #include "tray/res/TrayResource.h"

@@ -11,7 +11,7 @@
 #include "tray/FCtxtWin_win.h"
 #include "tray/FFopWin_win.h"
 #include "tray/FTray_win.h"
-#include "tray/Foreground_win.h"
+#include "common/Foreground_win.h"
 
 #include <shellapi.h>
 #include <shlobj.h>

@@ -5,7 +5,7 @@
 #include "common/MessagePump_win.h"
 #include "common/Paths.h"
 #include "common/Paths_win.h"
-#include "tray/Foreground_win.h"
+#include "common/Foreground_win.h"
 #include "tray/HotKeys.h"
 #include "tray/ShellVerb_win.h"
 #include "tray/TrayMenuRules.h"

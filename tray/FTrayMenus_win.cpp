@@ -9,7 +9,7 @@
 #include "common/Paths_win.h"
 #include "common/RecentCompaction.h"
 #include "common/TextPlatform.h"
-#include "tray/Foreground_win.h"
+#include "common/Foreground_win.h"
 #include "tray/MenuInputHooks_win.h"
 #include "tray/RecentFolders_win.h"
 #include "tray/TrayMenuRules.h"

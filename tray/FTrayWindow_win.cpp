@@ -3,7 +3,7 @@
 
 #include "common/ErrorBox_win.h"
 #include "common/TrayReceiver_win.h"
-#include "tray/Foreground_win.h"
+#include "common/Foreground_win.h"
 #include "tray/MenuInputHooks_win.h"
 #include "tray/TrayMenuRules.h"
 

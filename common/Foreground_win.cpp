@@ -1,4 +1,4 @@
-#include "tray/Foreground_win.h"
+#include "common/Foreground_win.h"
 
 namespace pvn {
 
@@ -15,6 +15,11 @@ void forceForeground(HWND window) {
     SetFocus(window);
     if (attached)
         AttachThreadInput(self, frontThread, FALSE);
+    // Detaching may leave no window in front at all: then take it directly.
+    if (GetForegroundWindow() != window) {
+        SetForegroundWindow(window);
+        SetFocus(window);
+    }
 }
 
 } // namespace pvn
