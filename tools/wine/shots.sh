@@ -1,0 +1,106 @@
+# shellcheck shell=bash
+# Steps shared by the screenshot scripts; sourced with root (the top of the tree) and bin (the build
+# tree's bin folder) set:
+#   shots_enter STATE [SCREEN]     start the environment of STATE (screen as WxHxD) and take it over
+#   reg_dword NAME N, reg_text NAME TEXT   a value of the settings key
+#   driver STEP..., input ACTION...        PvnDriver and PvnInput; the driver's output on stdout
+#   await_dialog TITLE             wait until a dialog with the title is up (a cold start is slow)
+#   await_exit PID [SECONDS]       wait for a background process; end it when it takes too long
+#   appdata                        the user's application-data folder, as a Unix path
+#   menu_open EXE ARG X Y          start EXE (a PVNMain.exe) on ARG with the cursor at X Y, in the
+#                                  background, and wait for its menu; prints the driver's "menu" lines
+#   menu_close                     Esc until the menu program ends
+#   capture FILE [PATTERN]         the screen into FILE (.png or .jpg, without time stamps), cropped to
+#                                  the visible top-level windows whose "CLASS TITLE" matches the
+#                                  extended regular expression PATTERN
+pvn_key='HKCU\Software\Morrick\Parvane'
+
+shots_enter() {
+  PVN_SCREEN=${2:-1280x1024x24} "$root/tools/wine/env" up "$1"
+  eval "$("$root/tools/wine/env" shell "$1")"
+}
+
+reg_dword() { wine reg add "$pvn_key" /v "$1" /t REG_DWORD /d "$2" /f </dev/null >/dev/null 2>&1; }
+reg_text() { wine reg add "$pvn_key" /v "$1" /t REG_SZ /d "$2" /f </dev/null >/dev/null 2>&1; }
+
+# The driver's output once it ends; a step that found nothing is also told on stderr.
+driver() {
+  local out status=0
+  out=$(wine "$bin/PvnDriver.exe" "$@" </dev/null 2>/dev/null) || status=$?
+  out=${out//$'\r'/}
+  [ -z "$out" ] || printf '%s\n' "$out"
+  [ "$status" = 0 ] || echo "PvnDriver $*: $(grep '^fail' <<<"$out" || echo "status $status")" >&2
+  return "$status"
+}
+input() { wine "$bin/PvnInput.exe" "$@" </dev/null >/dev/null 2>&1 || true; }
+
+await_dialog() {
+  local _
+  for _ in $(seq 60); do
+    driver dialog "$1" 2>/dev/null | grep -q '^control' && return 0
+    sleep 0.5
+  done
+  echo "no dialog: $1" >&2
+  return 1
+}
+
+# Waits up to SECONDS (default 30) for a process started in the background; ends it after that.
+await_exit() {
+  local _
+  for _ in $(seq $((${2:-30} * 5))); do
+    kill -0 "$1" 2>/dev/null || { wait "$1" 2>/dev/null || true; return 0; }
+    sleep 0.2
+  done
+  echo "still running, ended: $1" >&2
+  kill "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+  return 1
+}
+
+appdata() { winepath -u "$(wine cmd /c 'echo %APPDATA%' </dev/null 2>/dev/null | tr -d '\r')"; }
+
+menu_open() {
+  input move "$3" "$4"
+  wine "$1" "$2" </dev/null >/dev/null 2>&1 &
+  menu_pid=$!
+  driver menu 15000 | grep -E '^(menu|item):' || echo "no menu: $1 $2" >&2
+}
+
+menu_close() {
+  local _
+  for _ in 1 2 3 4 5 6; do
+    kill -0 "$menu_pid" 2>/dev/null || break
+    input key 0x1B key 0x1B key 0x1B sleep 300
+  done
+  wait "$menu_pid" 2>/dev/null || true
+}
+
+# The union of the matching windows' rectangles, as an ImageMagick geometry; nothing when none match.
+window_geometry() {
+  driver windows | sed -n 's/^window: //p' | awk -v re="$1" '
+    { rest = $0; sub(/^[-0-9]+ [-0-9]+ [0-9]+ [0-9]+ /, "", rest) }
+    rest ~ re && $3 > 1 && $4 > 1 {
+      l = $1 < 0 ? 0 : $1; t = $2 < 0 ? 0 : $2; r = $1 + $3; b = $2 + $4
+      if (!n || l < L) L = l
+      if (!n || t < T) T = t
+      if (!n || r > R) R = r
+      if (!n || b > B) B = b
+      n++
+    }
+    END { if (n) printf "%dx%d+%d+%d\n", R - L, B - T, L, T }'
+}
+
+capture() {
+  local file=$1 crop=()
+  if [ $# -gt 1 ]; then
+    local geometry
+    geometry=$(window_geometry "$2")
+    if [ -z "$geometry" ]; then echo "nothing to capture for $file: $2" >&2; return 1; fi
+    crop=(-crop "$geometry" +repage)
+  fi
+  case $file in
+    *.jpg) import -window root "${crop[@]}" -strip -quality 90 "$file" ;;
+    *) import -window root "${crop[@]}" -strip -define png:exclude-chunks=date,time "$file" ;;
+  esac
+  echo "$file"
+}
