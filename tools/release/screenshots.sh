@@ -88,15 +88,29 @@ wine reg delete "$pvn_key" /f </dev/null >/dev/null 2>&1 || true
 desktop=$(winepath -u "$(wine cmd /c 'echo %USERPROFILE%\Desktop' </dev/null 2>/dev/null | tr -d '\r')")
 rm -f "$desktop/My Documents.lnk" "$desktop/Drive List.lnk"
 
-setup() { (cd "$inst" && wine PVNSet.exe "$@" </dev/null >/dev/null 2>&1) & }
+# PVNSet from the release folder, in the background: setup_pid is the program itself.
+setup() {
+  (cd "$inst" && exec wine PVNSet.exe "$@" </dev/null >/dev/null 2>&1) &
+  setup_pid=$!
+}
+# Answers Yes (or OK) to each of the program's boxes until it ends.
+answer_boxes() {
+  local _
+  for _ in $(seq 60); do
+    kill -0 "$1" 2>/dev/null || break
+    driver box yes 1000 >/dev/null 2>&1
+  done
+  await_exit "$1" 5
+}
+
 setup
 await_dialog "$title"
 sleep 0.5
 capture "$out/install.png" "^#32770 $title\$"
 # The first installation's note about the reset pages, then its end; the tray starts resident.
-driver dialog "$title" 3311 box ok 20000 box ok 20000 >/dev/null || true
-await_exit $! 60 || true
-for _ in $(seq 50); do driver request 4 2>/dev/null | grep -q 'answer: 1' && break; sleep 0.2; done
+driver dialog "$title" 3311 >/dev/null
+answer_boxes "$setup_pid"
+for _ in $(seq 150); do driver request 4 2>/dev/null | grep -q 'answer: 1' && break; sleep 0.2; done
 
 lists=$(appdata)/Morrick
 sjis >"$lists/PVNRecent.lst" <<'LIST'
@@ -115,6 +129,7 @@ C:\データ\音楽
 C:\データ
 C:\
 LIST
+# Menus without their item tooltips; the drive menu without z:, which Wine maps to /.
 reg_dword ToolTipOn 0
 reg_text Drive cqr
 driver request 9 >/dev/null || true
@@ -132,53 +147,63 @@ capture "$out/fav.png" "$menus"
 input key 0x1B sleep 300
 input move 900 300
 driver icon right menu >/dev/null
-input sleep 300
+input key 0x28 key 0x28 key 0x28 sleep 300
 capture "$out/right.png" "$menus"
 input key 0x1B sleep 300
 
 # Folder menus: a sub-menu open, the drive menu, an item's context menu, a preview.
+# 開く is highlighted first; then the folders and the files by name.
+down() { local keys=(); for _ in $(seq "$1"); do keys+=(key 0x28); done; input "${keys[@]}"; }
 menu_open "$inst/PVNMain.exe" 'C:\データ' 300 200
-input key 0x28 key 0x28 key 0x27 sleep 300 key 0x28 sleep 300
+down 4
+input key 0x27 sleep 300 key 0x28 key 0x28 sleep 300
 capture "$out/PVNMain.png" "$menus"
 menu_close
 menu_open "$inst/PVNMain.exe" '' 300 200
 input key 0x28 sleep 300
 capture "$out/drive.png" "$menus"
 menu_close
+# Tab asks for the context menu of the highlighted item as the right button does, at the item.
 menu_open "$inst/PVNMain.exe" 'C:\データ' 300 200
-input key 0x28 key 0x28 key 0x28 key 0x28 key 0x28 key 0x28 key 0x28 key 0x28 key 0x09 sleep 800
+down 6
+input key 0x09 sleep 800
 capture "$out/context.png" "$menus"
+# The keys stay with the folder menu, which waits for the tray's answer.
+driver escape >/dev/null
 menu_close
 menu_open "$inst/PVNMain.exe" 'C:\データ' 200 150
-input key 0x28 key 0x28 key 0x28 key 0x28 key 0x28 key 0x28 key 0x28 key 0x20 sleep 1500
-capture "$out/preview.jpg" "^(#32768|PVN.*) "
+down 5
+input key 0x20 sleep 1500
+capture "$out/preview.jpg" '^(#32768|MENUTOOLTIPTEXT) '
 menu_close
 
 # The file-operation menu of a file, from its Ctrl+F in the folder menu; then its copy sub-menu.
 menu_open "$inst/PVNMain.exe" 'C:\データ' 300 200
-input key 0x28 key 0x28 key 0x28 key 0x28 key 0x28 key 0x28 key 0x28 key 0x28 key 0x11+0x46
+down 6
+input key 0x11+0x46
 driver menu >/dev/null
 input sleep 300
 capture "$out/fop1.png" "$menus"
-input key 0x28 key 0x27 sleep 500
+input key 0x43 sleep 500
 capture "$out/fop2.png" "$menus"
 input key 0x1B key 0x1B key 0x1B sleep 300
 menu_close
 
-# Two settings pages, each as the dialog reopens on the page last shown.
+# Two settings pages with the installed values, each as the dialog reopens on the page last shown.
+reg_dword ToolTipOn 1
 for page in 0:open 14:other; do
   reg_dword CurPage "${page%%:*}"
   setup set
   await_dialog 'Parvane の設定' && sleep 0.5 && capture "$out/${page#*:}.png" '^#32770 Parvane の設定$'
   driver dialog 'Parvane の設定' 1002 >/dev/null || true
-  await_exit $! || true
+  await_exit "$setup_pid" || true
 done
 
 editor='最近開いたフォルダとお気に入りフォルダの編集'
 setup edit
 await_dialog "$editor" && sleep 0.5 && capture "$out/edit.png" "^#32770 $editor\$"
 driver dialog "$editor" 3013 >/dev/null || true
-await_exit $! || true
+await_exit "$setup_pid" || true
 
 # Uninstalling: its question about the lists in front of the progress window.
 setup
@@ -186,8 +211,7 @@ await_dialog "$title"
 driver dialog "$title" 3303 sleep 300 dialog "$title" 3311 >/dev/null || true
 driver dialog Parvane >/dev/null && sleep 0.5 && capture "$out/uninst.png" '^#32770 Parvane'
 # The lists, then the two desktop shortcuts, then the end.
-driver box yes 20000 box yes 20000 box yes 20000 box ok 20000 >/dev/null || true
-await_exit $! 60 || true
+answer_boxes "$setup_pid"
 
 missing=0
 for f in PVNMain.png context.png drive.png edit.png fav.png fop1.png fop2.png install.png left.png open.png \

@@ -12,7 +12,7 @@
 #   menu_close                     Esc until the menu program ends
 #   capture FILE [PATTERN]         the screen into FILE (.png or .jpg, without time stamps), cropped to
 #                                  the visible top-level windows whose "CLASS TITLE" matches the
-#                                  extended regular expression PATTERN
+#                                  extended regular expression PATTERN, on white between them
 pvn_key='HKCU\Software\Morrick\Parvane'
 
 shots_enter() {
@@ -72,35 +72,53 @@ menu_close() {
     kill -0 "$menu_pid" 2>/dev/null || break
     input key 0x1B key 0x1B key 0x1B sleep 300
   done
-  wait "$menu_pid" 2>/dev/null || true
+  await_exit "$menu_pid" 5 || true
 }
 
-# The union of the matching windows' rectangles, as an ImageMagick geometry; nothing when none match.
-window_geometry() {
+# The matching windows' rectangles as ImageMagick geometries, after their union; nothing when none
+# match. Rectangles are clipped to the screen's top and left.
+window_rects() {
   driver windows | sed -n 's/^window: //p' | awk -v re="$1" '
     { rest = $0; sub(/^[-0-9]+ [-0-9]+ [0-9]+ [0-9]+ /, "", rest) }
     rest ~ re && $3 > 1 && $4 > 1 {
       l = $1 < 0 ? 0 : $1; t = $2 < 0 ? 0 : $2; r = $1 + $3; b = $2 + $4
+      rect[n + 0] = sprintf("%dx%d+%d+%d", r - l, b - t, l, t)
       if (!n || l < L) L = l
       if (!n || t < T) T = t
       if (!n || r > R) R = r
       if (!n || b > B) B = b
       n++
     }
-    END { if (n) printf "%dx%d+%d+%d\n", R - L, B - T, L, T }'
+    END {
+      if (!n) exit
+      printf "%dx%d+%d+%d\n", R - L, B - T, L, T
+      for (i = 0; i < n; i++) print rect[i]
+    }'
 }
 
+# Several windows are laid on white, so that the screen between them does not show.
 capture() {
-  local file=$1 crop=()
-  if [ $# -gt 1 ]; then
-    local geometry
-    geometry=$(window_geometry "$2")
-    if [ -z "$geometry" ]; then echo "nothing to capture for $file: $2" >&2; return 1; fi
-    crop=(-crop "$geometry" +repage)
+  local file=$1 format=(-strip -define png:exclude-chunks=date,time)
+  case $file in *.jpg) format=(-strip -quality 90) ;; esac
+  if [ $# -lt 2 ]; then
+    import -window root "${format[@]}" "$file" && echo "$file"
+    return
   fi
-  case $file in
-    *.jpg) import -window root "${crop[@]}" -strip -quality 90 "$file" ;;
-    *) import -window root "${crop[@]}" -strip -define png:exclude-chunks=date,time "$file" ;;
-  esac
-  echo "$file"
+  local rects screen
+  mapfile -t rects < <(window_rects "$2")
+  if [ ${#rects[@]} -eq 0 ]; then echo "nothing to capture for $file: $2" >&2; return 1; fi
+  screen=$(mktemp --suffix=.miff)
+  import -window root "$screen"
+  local union=${rects[0]} args=() r x y ux uy
+  IFS=+ read -r _ ux uy <<<"$union"
+  args=(-size "${union%%+*}" xc:white)
+  for r in "${rects[@]:1}"; do
+    IFS=+ read -r _ x y <<<"$r"
+    args+=("(" "$screen" -crop "$r" +repage ")" -geometry "+$((x - ux))+$((y - uy))" -composite)
+  done
+  local status=0
+  convert "${args[@]}" "${format[@]}" "$file" || status=$?
+  rm -f "$screen"
+  [ "$status" = 0 ] && echo "$file"
+  return "$status"
 }

@@ -5,6 +5,8 @@
 //   choose N                           highlight item N of the open menu (1 = first) and press Enter
 //   tab N                              highlight item N and press Tab
 //   cancel                             Esc
+//   escape                             post Esc to the topmost pop-up menu, for a menu whose process
+//                                      does not have the keyboard
 //   key VK[+VK...]                     a chord, keys as hexadecimal or decimal virtual-key codes
 //   down VK | up VK | move X Y | click left|right | sleep MS
 //   dialog TITLE [ID]                  print a dialog's controls; press the button ID when given
@@ -136,6 +138,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             ok = highlightAndPress(number(next()), VK_TAB);
         } else if (step == L"cancel") {
             pvn::test::tapKey(VK_ESCAPE);
+        } else if (step == L"escape") {
+            // A menu's modal loop reads every key message of its thread's queue.
+            HWND menu = pvn::test::waitForPopupMenu(0);
+            ok = menu != nullptr;
+            if (ok) {
+                PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 1);
+                PostMessageW(menu, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+            }
         } else if (step == L"key") {
             pvn::test::pressChord(chord(next()));
         } else if (step == L"down") {
