@@ -25,15 +25,18 @@ drive() { driver "$@" >/dev/null || true; }
 title='Parvane Ver.3.12 のインストール'
 
 # First installation: the dialog as it opens, then install with both shortcuts.
-(cd "$inst" && wine PVNSet.exe </dev/null >/dev/null 2>&1) &
+first_installation
+(cd "$inst" && exec wine PVNSet.exe </dev/null >/dev/null 2>&1) &
+setup=$!
 await_dialog "$title"
 sleep 1
 capture "$shots/install-dialog.png"
 # The first installation resets every page: the start page's note, then the end.
-drive dialog "$title" 3311 box ok 20000 box ok 20000
-wait || true
+drive dialog "$title" 3311
+answer_boxes "$setup"
 # A second installation asks about the desktop shortcuts in front of the progress window.
-(cd "$inst" && wine PVNSet.exe </dev/null >/dev/null 2>&1) &
+(cd "$inst" && exec wine PVNSet.exe </dev/null >/dev/null 2>&1) &
+setup=$!
 await_dialog "$title"
 # Its boxes stand over the progress window: it is captured after the last answer, a few times.
 drive dialog "$title" 3311 box yes 20000
@@ -41,22 +44,23 @@ drive dialog "$title" 3311 box yes 20000
 drive box yes 20000
 wait $! || true
 echo "$shots/install-progress-*.png (the bar shows in some of them)"
-drive box ok 20000
-wait || true
+answer_boxes "$setup"
 
 for list in "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Morrick/PVNRecent.lst; do
   printf 'c:\\windows\r\nc:\\users\r\nC:\\Windows\r\nc:\\windows\\system32\r\n' >"$list"
   printf 'c:\\users\r\n-\r\nc:\\windows\\fonts\r\n' >"${list%/*}/PVNFavorites.lst"
 done
-(cd "$inst" && wine PVNSet.exe edit </dev/null >/dev/null 2>&1) &
+(cd "$inst" && exec wine PVNSet.exe edit </dev/null >/dev/null 2>&1) &
+setup=$!
 await_dialog '最近開いたフォルダとお気に入りフォルダの編集'
 sleep 1
 capture "$shots/editor.png"
 drive dialog '最近開いたフォルダとお気に入りフォルダの編集' 3013
-wait || true
+await_exit "$setup" || true
 
 # Uninstall again.
-(cd "$inst" && wine PVNSet.exe </dev/null >/dev/null 2>&1) &
+(cd "$inst" && exec wine PVNSet.exe </dev/null >/dev/null 2>&1) &
+setup=$!
 await_dialog "$title"
-drive dialog "$title" 3303 sleep 300 dialog "$title" 3311 box yes box yes box yes box ok
-wait || true
+drive dialog "$title" 3303 sleep 300 dialog "$title" 3311
+answer_boxes "$setup"

@@ -83,24 +83,12 @@ for f in PVNShlEx32.dll PVNShlEx64.dll ReadMe.htm image/PVNMain.png image/contex
   [ -f "$inst/$f" ] || printf 'x' >"$inst/$f"
 done
 
-# A first installation: nothing left of an earlier one in the prefix.
-wine reg delete "$pvn_key" /f </dev/null >/dev/null 2>&1 || true
-desktop=$(winepath -u "$(wine cmd /c 'echo %USERPROFILE%\Desktop' </dev/null 2>/dev/null | tr -d '\r')")
-rm -f "$desktop/My Documents.lnk" "$desktop/Drive List.lnk"
+first_installation
 
 # PVNSet from the release folder, in the background: setup_pid is the program itself.
 setup() {
   (cd "$inst" && exec wine PVNSet.exe "$@" </dev/null >/dev/null 2>&1) &
   setup_pid=$!
-}
-# Answers Yes (or OK) to each of the program's boxes until it ends.
-answer_boxes() {
-  local _
-  for _ in $(seq 60); do
-    kill -0 "$1" 2>/dev/null || break
-    driver box yes 1000 >/dev/null 2>&1
-  done
-  await_exit "$1" 5
 }
 
 setup
@@ -132,7 +120,6 @@ LIST
 # Menus without their item tooltips; the drive menu without z:, which Wine maps to /.
 reg_dword ToolTipOn 0
 reg_text Drive cqr
-driver request 9 >/dev/null || true
 
 # The tray icon's menus.
 input move 700 300
@@ -205,7 +192,7 @@ await_dialog "$editor" && sleep 0.5 && capture "$out/edit.png" "^#32770 $editor\
 driver dialog "$editor" 3013 >/dev/null || true
 await_exit "$setup_pid" || true
 
-# Uninstalling: its question about the lists in front of the progress window.
+# Uninstalling: its question about the lists, which stands over the progress window.
 setup
 await_dialog "$title"
 driver dialog "$title" 3303 sleep 300 dialog "$title" 3311 >/dev/null || true

@@ -6,6 +6,8 @@
 #   driver STEP..., input ACTION...        PvnDriver and PvnInput; the driver's output on stdout
 #   await_dialog TITLE             wait until a dialog with the title is up (a cold start is slow)
 #   await_exit PID [SECONDS]       wait for a background process; end it when it takes too long
+#   answer_boxes PID               answer its boxes with Yes (or OK) until it ends
+#   first_installation             remove what an earlier installation left in the prefix
 #   appdata                        the user's application-data folder, as a Unix path
 #   menu_open EXE ARG X Y          start EXE (a PVNMain.exe) on ARG with the cursor at X Y, in the
 #                                  background, and wait for its menu; prints the driver's "menu" lines
@@ -55,6 +57,25 @@ await_exit() {
   kill "$1" 2>/dev/null || true
   wait "$1" 2>/dev/null || true
   return 1
+}
+
+# Answers Yes (OK where there is no Yes) to each box of a background process until it ends.
+answer_boxes() {
+  local _
+  for _ in $(seq 60); do
+    kill -0 "$1" 2>/dev/null || break
+    driver box yes 1000 >/dev/null 2>&1 || true
+  done
+  await_exit "$1" 5
+}
+
+# Nothing left of an earlier installation or of a test installation (whose settings key, without a
+# version, the installer would take for an old one), nor of its desktop shortcuts.
+first_installation() {
+  wine reg delete "$pvn_key" /f </dev/null >/dev/null 2>&1 || true
+  local desktop
+  desktop=$(winepath -u "$(wine cmd /c 'echo %USERPROFILE%\Desktop' </dev/null 2>/dev/null | tr -d '\r')")
+  rm -f "$desktop/My Documents.lnk" "$desktop/Drive List.lnk"
 }
 
 appdata() { winepath -u "$(wine cmd /c 'echo %APPDATA%' </dev/null 2>/dev/null | tr -d '\r')"; }
