@@ -10,7 +10,8 @@
 #   first_installation             remove what an earlier installation left in the prefix
 #   appdata                        the user's application-data folder, as a Unix path
 #   menu_open EXE ARG X Y          start EXE (a PVNMain.exe) on ARG with the cursor at X Y, in the
-#                                  background, and wait for its menu; prints the driver's "menu" lines
+#                                  background, and wait for its menu, whose first item is then
+#                                  highlighted; prints the driver's "menu" lines
 #   menu_close                     Esc until the menu program ends
 #   capture FILE [PATTERN]         the screen into FILE (.png or .jpg, without time stamps), cropped to
 #                                  the visible top-level windows whose "CLASS TITLE" matches the
@@ -84,7 +85,13 @@ menu_open() {
   input move "$3" "$4"
   wine "$1" "$2" </dev/null >/dev/null 2>&1 &
   menu_pid=$!
-  driver menu 15000 | grep -E '^(menu|item):' || echo "no menu: $1 $2" >&2
+  local shown x y w
+  shown=$(driver menu 15000 | grep -E '^(menu|item):') || { echo "no menu: $1 $2" >&2; return 1; }
+  printf '%s\n' "$shown"
+  # Whether the first item is highlighted before the keys come would depend on where the menu lands
+  # and on when the window system reports the pointer: the pointer on that item decides it.
+  read -r _ x y w _ <<<"$shown"
+  input move $((x + w / 2)) $((y + 10)) sleep 100
 }
 
 menu_close() {
