@@ -9,18 +9,13 @@ build=$(cd "${1:-$root/build/win64}" && pwd)
 bin=$build/bin
 shots=$build/screenshots
 mkdir -p "$shots"
-key='HKCU\Software\Morrick\Parvane'
-
-reg_dword() { wine reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
-reg_text() { wine reg add "$key" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1; }
-
+. "$root/tools/wine/shots.sh"
 . "$root/tools/wine/tray.sh"
 inst=$bin/shotmenu
 
 # One environment: prefix, display, fixture folders, settings, the tray resident.
 enter() {
-  PVN_SCREEN=${2:-1280x1024x24} "$root/tools/wine/env" up "$1"
-  eval "$("$root/tools/wine/env" shell "$1")"
+  shots_enter "$@"
   local d="$WINEPREFIX/drive_c/PvnSample"
   rm -rf "$d"; mkdir -p "$d/写真" "$d/projects/src" "$d/music"
   printf 'hello\n' >"$d/readme.txt"; printf 'memo\n' >"$d/メモ.txt"; printf 'h\n' >"$d/.hidden-notes"
@@ -36,7 +31,7 @@ enter() {
 }
 
 leave() {
-  wine "$bin/PvnInput.exe" key 0x1B key 0x1B key 0x1B >/dev/null 2>&1 || true
+  input key 0x1B key 0x1B key 0x1B
   sleep 1
   tray_quit "$bin"
   sleep 1
@@ -45,15 +40,10 @@ leave() {
 # shot NAME ARGUMENT KEYS... : opens the menu at (300, 200), sends the keys, waits, captures.
 shot() {
   local name=$1 arg=$2; shift 2
-  wine "$bin/PvnInput.exe" move 300 200 >/dev/null 2>&1
-  wine "$inst/PVNMain.exe" "$arg" >/dev/null 2>&1 &
-  local main=$!
-  sleep 2.5
-  [ $# -gt 0 ] && wine "$bin/PvnInput.exe" "$@" >/dev/null 2>&1
-  import -window root "$shots/$name.png"
-  wine "$bin/PvnInput.exe" key 0x1B key 0x1B key 0x1B key 0x1B >/dev/null 2>&1 || true
-  wait "$main" 2>/dev/null || true
-  echo "$shots/$name.png"
+  menu_open "$inst/PVNMain.exe" "$arg" 300 200 >/dev/null
+  [ $# -gt 0 ] && input "$@"
+  capture "$shots/$name.png"
+  menu_close
 }
 
 enter "$build/wine"

@@ -10,8 +10,8 @@ build=$(cd "${1:-$root/build/win64}" && pwd)
 bin=$build/bin
 shots=$build/screenshots
 mkdir -p "$shots"
-"$root/tools/wine/env" up "$build/wine"
-eval "$("$root/tools/wine/env" shell "$build/wine")"
+. "$root/tools/wine/shots.sh"
+shots_enter "$build/wine"
 
 inst=$WINEPREFIX/drive_c/PvnSetup
 rm -rf "$inst" && mkdir -p "$inst/image"
@@ -21,54 +21,46 @@ for f in PVNShlEx32.dll PVNShlEx64.dll ReadMe.htm image/PVNMain.png image/contex
          image/preview.jpg image/right.png image/uninst.png; do
   printf 'x' >"$inst/$f"
 done
-drive() { wine "$bin/PvnDriver.exe" "$@" </dev/null >/dev/null 2>&1 || true; }
-# Waits until the dialog with the title is up (a cold start takes a while).
-await() {
-  local _
-  for _ in $(seq 60); do
-    wine "$bin/PvnDriver.exe" dialog "$1" </dev/null 2>/dev/null | grep -q control && return 0
-    sleep 0.5
-  done
-  echo "no dialog: $1" >&2
-  return 1
-}
+drive() { driver "$@" >/dev/null || true; }
 title='Parvane Ver.3.12 のインストール'
 
-shot() { import -window root "$shots/$1.png"; echo "$shots/$1.png"; }
-
 # First installation: the dialog as it opens, then install with both shortcuts.
-(cd "$inst" && wine PVNSet.exe </dev/null >/dev/null 2>&1) &
-await "$title"
+first_installation
+(cd "$inst" && exec wine PVNSet.exe </dev/null >/dev/null 2>&1) &
+setup=$!
+await_dialog "$title"
 sleep 1
-shot install-dialog
+capture "$shots/install-dialog.png"
 # The first installation resets every page: the start page's note, then the end.
-drive dialog "$title" 3311 box ok 20000 box ok 20000
-wait || true
+drive dialog "$title" 3311
+answer_boxes "$setup"
 # A second installation asks about the desktop shortcuts in front of the progress window.
-(cd "$inst" && wine PVNSet.exe </dev/null >/dev/null 2>&1) &
-await "$title"
+(cd "$inst" && exec wine PVNSet.exe </dev/null >/dev/null 2>&1) &
+setup=$!
+await_dialog "$title"
 # Its boxes stand over the progress window: it is captured after the last answer, a few times.
 drive dialog "$title" 3311 box yes 20000
 ( for i in 1 2 3 4 5 6; do import -window root "$shots/install-progress-$i.png"; sleep 0.05; done ) &
 drive box yes 20000
 wait $! || true
 echo "$shots/install-progress-*.png (the bar shows in some of them)"
-drive box ok 20000
-wait || true
+answer_boxes "$setup"
 
 for list in "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Morrick/PVNRecent.lst; do
   printf 'c:\\windows\r\nc:\\users\r\nC:\\Windows\r\nc:\\windows\\system32\r\n' >"$list"
   printf 'c:\\users\r\n-\r\nc:\\windows\\fonts\r\n' >"${list%/*}/PVNFavorites.lst"
 done
-(cd "$inst" && wine PVNSet.exe edit </dev/null >/dev/null 2>&1) &
-await '最近開いたフォルダとお気に入りフォルダの編集'
+(cd "$inst" && exec wine PVNSet.exe edit </dev/null >/dev/null 2>&1) &
+setup=$!
+await_dialog '最近開いたフォルダとお気に入りフォルダの編集'
 sleep 1
-shot editor
+capture "$shots/editor.png"
 drive dialog '最近開いたフォルダとお気に入りフォルダの編集' 3013
-wait || true
+await_exit "$setup" || true
 
 # Uninstall again.
-(cd "$inst" && wine PVNSet.exe </dev/null >/dev/null 2>&1) &
-await "$title"
-drive dialog "$title" 3303 sleep 300 dialog "$title" 3311 box yes box yes box yes box ok
-wait || true
+(cd "$inst" && exec wine PVNSet.exe </dev/null >/dev/null 2>&1) &
+setup=$!
+await_dialog "$title"
+drive dialog "$title" 3303 sleep 300 dialog "$title" 3311
+answer_boxes "$setup"

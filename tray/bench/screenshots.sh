@@ -4,26 +4,21 @@
 # file (a sub-menu open) and for three, and the rename box. Saved under <tree>/screenshots.
 #   tray/bench/screenshots.sh [build tree]        (default build/win64)
 set -euo pipefail
-here=$(cd "$(dirname "$0")/../.." && pwd)
-tree=$(cd "${1:-$here/build/win64}" && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
+tree=$(cd "${1:-$root/build/win64}" && pwd)
 bin=$tree/bin
 shots=$tree/screenshots
 mkdir -p "$shots"
-"$here/tools/wine/env" up "$tree/wine"
-eval "$("$here/tools/wine/env" shell "$tree/wine")"
-
-. "$here/tools/wine/tray.sh"
+. "$root/tools/wine/shots.sh"
+. "$root/tools/wine/tray.sh"
+shots_enter "$tree/wine"
 inst=$bin/shotinst
 tray_install "$inst" "$bin"
 mkdir -p "$inst/Projects/Parvane/source" "$inst/Documents/Letters" "$inst/Pictures" "$inst/Music/Albums"
 winst=$(winepath -w "$inst")
-key='HKCU\Software\Morrick\Parvane'
-wine reg add "$key" /v FolderIcon /t REG_DWORD /d 1 /f >/dev/null 2>&1
-wine reg add "$key" /v FavFName /t REG_DWORD /d 1 /f >/dev/null 2>&1
-wine reg add "$key" /v RecentSortType /t REG_DWORD /d 0 /f >/dev/null 2>&1
-wine reg add "$key" /v StartType /t REG_DWORD /d 2 /f >/dev/null 2>&1
+for v in FolderIcon:1 FavFName:1 RecentSortType:0 StartType:2; do reg_dword "${v%%:*}" "${v##*:}"; done
 
-appdata=$(winepath -u "$(wine cmd /c 'echo %APPDATA%' </dev/null 2>/dev/null | tr -d '\r')")
+appdata=$(appdata)
 mkdir -p "$appdata/Morrick"
 printf '%s\r\n' "$winst\\Music\\Albums" "$winst\\Projects\\Parvane\\source" "c:\\windows" "$winst\\Documents\\Letters" \
   "\\\\fileserver\\share\\reports" "$winst\\Pictures" >"$appdata/Morrick/PVNRecent.lst"
@@ -31,17 +26,16 @@ printf '%s\r\n' "$winst\\Projects\\Parvane" "$winst\\Documents" "-" "c:\\" "c:\\
   >"$appdata/Morrick/PVNFavorites.lst"
 
 tray_start "$inst" "$bin"
-drive() { wine "$bin/PvnDriver.exe" "$@" </dev/null 2>/dev/null; }
 
-drive move 200 200 icon left menu sleep 300 down 0x28 up 0x28 down 0x28 up 0x28 sleep 300
-import -window root "$shots/recent-menu.png"
-drive cancel
-drive move 200 200 down 0x10 icon left menu up 0x10 sleep 300 down 0x28 up 0x28 sleep 300
-import -window root "$shots/favorites-menu.png"
-drive cancel
-drive move 600 500 icon right menu sleep 300
-import -window root "$shots/tray-menu.png"
-drive key 0x58 box yes
+driver move 200 200 icon left menu sleep 300 down 0x28 up 0x28 down 0x28 up 0x28 sleep 300
+capture "$shots/recent-menu.png"
+driver cancel
+driver move 200 200 down 0x10 icon left menu up 0x10 sleep 300 down 0x28 up 0x28 sleep 300
+capture "$shots/favorites-menu.png"
+driver cancel
+driver move 600 500 icon right menu sleep 300
+capture "$shots/tray-menu.png"
+driver key 0x58 box yes
 sleep 1
 
 # The file-operation menu, as the shell extension's entry asks for it.
@@ -49,16 +43,16 @@ tray_start "$inst" "$bin"
 printf 'report\r\n' >"$inst/Documents/報告書.txt"
 printf 'a' >"$inst/Documents/a.txt"
 printf 'b' >"$inst/Documents/b.txt"
-drive move 300 200 fileop 1 "$winst\\Documents\\報告書.txt" menu sleep 300 key 0x44 sleep 500
-import -window root "$shots/fileop-menu-one.png"
-drive cancel cancel sleep 300
-drive move 300 200 fileop 3 "$winst\\Documents\\報告書.txt" "$winst\\Documents\\a.txt" "$winst\\Documents\\b.txt" \
+driver move 300 200 fileop 1 "$winst\\Documents\\報告書.txt" menu sleep 300 key 0x44 sleep 500
+capture "$shots/fileop-menu-one.png"
+driver cancel cancel sleep 300
+driver move 300 200 fileop 3 "$winst\\Documents\\報告書.txt" "$winst\\Documents\\a.txt" "$winst\\Documents\\b.txt" \
   menu sleep 300 key 0x28 key 0x27 sleep 500
-import -window root "$shots/fileop-menu-three.png"
-drive cancel cancel sleep 300
-drive move 300 200 fileop 1 "$winst\\Documents\\報告書.txt" menu sleep 300 key 0x41 sleep 800
-import -window root "$shots/rename-box.png"
-drive key 0x1b sleep 300
+capture "$shots/fileop-menu-three.png"
+driver cancel cancel sleep 300
+driver move 300 200 fileop 1 "$winst\\Documents\\報告書.txt" menu sleep 300 key 0x41 sleep 800
+capture "$shots/rename-box.png"
+driver key 0x1b sleep 300
 tray_quit "$bin"
 sleep 1
 rm -rf "$inst"

@@ -5,9 +5,13 @@
 //   choose N                           highlight item N of the open menu (1 = first) and press Enter
 //   tab N                              highlight item N and press Tab
 //   cancel                             Esc
+//   escape                             post Esc to the topmost pop-up menu, for a menu whose process
+//                                      does not have the keyboard
 //   key VK[+VK...]                     a chord, keys as hexadecimal or decimal virtual-key codes
 //   down VK | up VK | move X Y | click left|right | sleep MS
 //   dialog TITLE [ID]                  print a dialog's controls; press the button ID when given
+//   windows                            print "window: x y w h CLASS TITLE" for each visible top-level
+//                                      window, topmost first (for cropping screenshots)
 //   icon left|right                    click the tray's notification icon (its callback message)
 //   request CODE [LPARAM] [COUNT]      send PVNMESSAGE to the tray COUNT times, print the last answer;
 //                                      code 5 carries a section naming this program's file
@@ -74,6 +78,21 @@ bool highlightAndPress(unsigned item, WORD key) {
     return true;
 }
 
+// GetWindowText, not WM_GETTEXT: a window of a process inside a modal loop still answers at once.
+BOOL CALLBACK printWindow(HWND window, LPARAM) {
+    if (!IsWindowVisible(window))
+        return TRUE;
+    wchar_t name[128] = {}, title[512] = {};
+    GetClassNameW(window, name, 128);
+    GetWindowTextW(window, title, 512);
+    RECT r{};
+    GetWindowRect(window, &r);
+    print(L"window: " + std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+          std::to_wstring(r.right - r.left) + L" " + std::to_wstring(r.bottom - r.top) + L" " + name + L" " +
+          title);
+    return TRUE;
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -119,6 +138,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             ok = highlightAndPress(number(next()), VK_TAB);
         } else if (step == L"cancel") {
             pvn::test::tapKey(VK_ESCAPE);
+        } else if (step == L"escape") {
+            // A menu's modal loop reads every key message of its thread's queue.
+            HWND menu = pvn::test::waitForPopupMenu(0);
+            ok = menu != nullptr;
+            if (ok) {
+                PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 1);
+                PostMessageW(menu, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+            }
         } else if (step == L"key") {
             pvn::test::pressChord(chord(next()));
         } else if (step == L"down") {
@@ -142,6 +169,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                 if (hasNumber())
                     PostMessageW(GetDlgItem(dialog, static_cast<int>(number(next()))), BM_CLICK, 0, 0);
             }
+        } else if (step == L"windows") {
+            EnumWindows(printWindow, 0);
         } else if (step == L"icon") {
             HWND tray = FindWindowW(pvn::kTrayWindowClass, L"PVNTray.exe");
             ok = tray != nullptr;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Screenshots of the preview window under Wine, for looking at:
-#   tray/preview/tests/screenshots.sh [BUILD_DIR]   (default build/win64; needs PVNMain, PVNTray, PvnRecorder, PvnInput)
+#   tray/preview/tests/screenshots.sh [BUILD_DIR]   (default build/win64; needs PVNMain, PVNTray, PvnRecorder, PvnDriver, PvnInput)
 # Writes BUILD_DIR/screenshots/preview-*.png: a Japanese text, a ZIP listing, a folder summary, a
 # shortcut and the status line, each shown with the space key in a folder menu.
 set -euo pipefail
@@ -9,13 +9,10 @@ build=$(cd "${1:-$root/build/win64}" && pwd)
 bin=$build/bin
 shots=$build/screenshots
 mkdir -p "$shots"
-key='HKCU\Software\Morrick\Parvane'
-reg_dword() { wine reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
-
+. "$root/tools/wine/shots.sh"
 . "$root/tools/wine/tray.sh"
 inst=$bin/shotpreview
-"$root/tools/wine/env" up "$build/wine"
-eval "$("$root/tools/wine/env" shell "$build/wine")"
+shots_enter "$build/wine"
 
 # Menu order: 開く (highlighted at the start), the folder, then the files by name.
 d="$WINEPREFIX/drive_c/PvnPreview"
@@ -25,7 +22,7 @@ printf 'one\n' >"$d/1 folder/a.txt"; head -c 123456 /dev/zero >"$d/1 folder/sub/
 (cd "$d" && mkdir -p z && for i in $(seq -w 1 14); do printf '%s\n' "$i" >"z/entry$i.txt"; done && \
   (cd z && zip -q ../"3 archive.zip" ./*.txt) && rm -rf z)
 head -c 2000 /dev/zero >"$d/5 data.bin"
-wine "$bin/PvnInput.exe" sleep 0 >/dev/null 2>&1 || true
+input sleep 0
 for v in ToolTipOn:0 StartType:1 FolderIcon:1 FileNum:0; do reg_dword "${v%%:*}" "${v##*:}"; done
 tray_install "$inst" "$bin" real
 tray_start "$inst" "$bin"
@@ -47,15 +44,10 @@ rm -f "$d/mk.vbs"
 shot() {
   local name=$1 downs=$2 keys=()
   for _ in $(seq "$downs"); do keys+=(key 0x28); done
-  wine "$bin/PvnInput.exe" move 200 150 >/dev/null 2>&1
-  wine "$inst/PVNMain.exe" 'C:\PvnPreview' >/dev/null 2>&1 &
-  local main=$!
-  sleep 2.5
-  wine "$bin/PvnInput.exe" "${keys[@]}" key 0x20 sleep 1500 >/dev/null 2>&1
-  import -window root "$shots/preview-$name.png"
-  wine "$bin/PvnInput.exe" key 0x1B key 0x1B key 0x1B >/dev/null 2>&1 || true
-  wait "$main" 2>/dev/null || true
-  echo "$shots/preview-$name.png"
+  menu_open "$inst/PVNMain.exe" 'C:\PvnPreview' 200 150 >/dev/null
+  input "${keys[@]}" key 0x20 sleep 1500
+  capture "$shots/preview-$name.png"
+  menu_close
 }
 
 shot folder-summary 1
