@@ -22,6 +22,7 @@
 #include "settings/pages/TabSpecialIds.h"
 #include "settings/res/AboutBoxIds.h"
 #include "settings/res/SettingsDialogIds.h"
+#include "settings/tests/support/SettingsSession_win.h"
 
 #include <gtest/gtest.h>
 
@@ -34,20 +35,6 @@ namespace {
 constexpr wchar_t kDialogTitle[] = L"Parvane の設定";
 constexpr wchar_t kSaved[] = L"設定の書き込みが終了しました";
 
-std::optional<DWORD> storedNumber(const wchar_t* name) {
-    DWORD value = 0;
-    if (openSettingsForReading().readDword(name, value))
-        return value;
-    return std::nullopt;
-}
-
-std::optional<std::wstring> storedText(const wchar_t* name) {
-    std::wstring text;
-    if (openSettingsForReading().readString(name, text))
-        return text;
-    return std::nullopt;
-}
-
 std::optional<std::wstring> classesDefault(const std::wstring& subKey) {
     RegKey key(HKEY_CURRENT_USER, L"Software\\Classes\\" + subKey, KEY_QUERY_VALUE);
     std::wstring text;
@@ -58,12 +45,6 @@ std::optional<std::wstring> classesDefault(const std::wstring& subKey) {
 
 bool classesKeyExists(const std::wstring& subKey) {
     return RegKey(HKEY_CURRENT_USER, L"Software\\Classes\\" + subKey, KEY_QUERY_VALUE).isOpen();
-}
-
-std::wstring screenshotPath(const std::wstring& name) {
-    const std::wstring folder = binFolder() + L"..\\screenshots";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    return folder + L"\\settings-" + name + L".bmp";
 }
 
 class PVNSetWinTest : public ::testing::Test {
