@@ -18,7 +18,7 @@ packages=(cmake make g++ python3 googletest libgtest-dev libgmock-dev
 echo "== build ($build)"
 mkdir -p build/logs
 cmake --preset win64 -B "$build" >build/logs/demo.log 2>&1 || { cat build/logs/demo.log; exit 1; }
-cmake --build "$build" --target PVNMain PVNTray PvnRecorder PvnDriver PvnInput -j"$(nproc)" >>build/logs/demo.log 2>&1 ||
+cmake --build "$build" --target PVNMain PVNTray PVNSet PvnRecorder PvnDriver PvnInput -j"$(nproc)" >>build/logs/demo.log 2>&1 ||
   { grep -E -A5 'error|Error' build/logs/demo.log | head -n 60; exit 1; }
 
 echo "== Wine environment (the first start makes a prefix: about 20 s)"
@@ -35,9 +35,10 @@ printf 'int main() {}\n' >"$sample/projects/parvane/main.cpp"
 printf 'notes\n' >"$sample/projects/notes.txt"
 head -c 4096 /dev/zero >"$sample/data.bin"
 
-# The install folder, with a recorder standing in for the settings program the tray needs beside it.
+# The install folder with the real programs (the tray's menu starts the real settings program).
 . "$top/tools/wine/tray.sh"
 tray_install "$WINEPREFIX/drive_c/Parvane" "$bin" real
+cp "$bin/PVNSet.exe" "$WINEPREFIX/drive_c/Parvane/"
 
 key='HKCU\Software\Morrick\Parvane'
 for v in StartType:1 FolderIcon:1 ToolTipOn:1 FHistory:1 MenuSepHeight:9 TTFPoint10:90 DrvOther:1 Order:0; do
