@@ -7,9 +7,12 @@
 #include "common/TraySender_win.h"
 #include "common/tests/support/BoxWatcher_win.h"
 #include "common/tests/support/PreviewWindow_win.h"
+#include "common/tests/support/Process_win.h"
 #include "common/tests/support/TestFiles_win.h"
 #include "common/tests/support/TrayInstall_win.h"
 #include "tray/preview/tests/ArchiveBytes.h"
+#include "tray/preview/tests/BitmapBytes.h"
+#include "tray/preview/tests/WaveBytes.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -252,6 +255,81 @@ TEST_F(TrayPreviewWinTest, PlacedBesideTheItemAndFlippedAtTheEdges) {
     while (!isParked(preview) && GetTickCount() - start < 5000)
         Sleep(20);
     EXPECT_TRUE(isParked(preview)) << "lParam 0 hides it";
+}
+
+// Grey, or white with a black block over [x0, x1) × [row0, row1).
+std::string bitmap(std::int32_t width, std::int32_t height, RECT block = {}) {
+    BitmapSpec s;
+    s.width = width;
+    s.height = height;
+    s.pixel = [block](std::int32_t x, std::int32_t row) {
+        if (block.right == 0)
+            return 0x808080u;
+        return x >= block.left && x < block.right && row >= block.top && row < block.bottom ? 0u : 0xFFFFFFu;
+    };
+    return bytesOf(makeBitmap(s));
+}
+
+TEST_F(TrayPreviewWinTest, PicturesSoundsAndPagesGetTheirWindows) {
+    const std::wstring plugins = data.folder(L"plugins");
+    ASSERT_TRUE(CopyFileW((binFolder() + L"previewplugins\\Image.spi").c_str(), (plugins + L"\\Image.spi").c_str(),
+                          FALSE));
+    install.setText(L"SusiePluginDir", plugins);
+    install.setNumber(L"TTWidth", 300);
+    install.setNumber(L"TTHeight", 200);
+    // Files: magic, mode, pad, width, height.
+    std::string pvt = std::string("PVT1") + std::string(4, '\0');
+    for (std::int32_t side : {90, 90})
+        pvt.append(reinterpret_cast<const char*>(&side), 4);
+
+    const int line = previewTextSize({L""}).cy;
+    const int lengthText = previewTextSize({L"0:02"}).cx - 4;
+    struct Case {
+        const char* name;
+        std::wstring path;
+        DWORD edgeCut;
+        SIZE window;
+        const wchar_t* childClass; // nullptr: no child window
+    };
+    const Case cases[] = {
+        // 1280 × 800 is read reduced; the window keeps the file's proportions: factor 300 / 1280.
+        {"a large bitmap scaled into the box", data.file(L"big.bmp", bitmap(1280, 800)), 1, {302, 187 + line + 3},
+         nullptr},
+        {"a white frame cut", data.file(L"framed.bmp", bitmap(200, 150, {50, 40, 150, 100})), 1,
+         {104, 62 + line + 3}, nullptr},
+        {"the frame kept with the cut off", data.path() + L"\\framed.bmp", 0, {202, 150 + line + 3}, nullptr},
+        {"a plug-in's picture, its frame cut", data.file(L"p.pvt", pvt), 1, {34, 32 + line + 3}, nullptr},
+        {"a sound: the bar and its length", data.file(L"s.wav", wave(1500)), 1, {lengthText + 109, line + 6},
+         nullptr},
+        {"a web page in a child of the box", data.file(L"page.htm", "<html><body>page</body></html>"), 1, {300, 200},
+         L"STATIC"},
+    };
+    for (const Case& c : cases) {
+        install.setNumber(L"TTEdgeCut", c.edgeCut);
+        ASSERT_EQ(1, sendRequest(tray, 9).value_or(0)) << c.name;
+        std::optional<RECT> r = show(c.path);
+        ASSERT_TRUE(r) << c.name;
+        EXPECT_TRUE(IsWindowVisible(preview)) << c.name;
+        EXPECT_EQ(c.window.cx, r->right - r->left) << c.name;
+        EXPECT_EQ(c.window.cy, r->bottom - r->top) << c.name;
+        // A page's window is sized before its host is made in it.
+        HWND child = GetWindow(preview, GW_CHILD);
+        for (const DWORD start = GetTickCount(); c.childClass && !child && GetTickCount() - start < 5000;
+             child = GetWindow(preview, GW_CHILD))
+            Sleep(20);
+        if (!c.childClass) {
+            EXPECT_FALSE(child) << c.name;
+            continue;
+        }
+        ASSERT_TRUE(child) << c.name;
+        wchar_t name[64] = L"";
+        GetClassNameW(child, name, 64);
+        EXPECT_EQ(0, lstrcmpiW(c.childClass, name)) << c.name << ": " << testing::PrintToString(std::wstring(name));
+        RECT inner{};
+        GetWindowRect(child, &inner);
+        EXPECT_EQ(c.window.cx - 2, inner.right - inner.left) << c.name;
+        EXPECT_EQ(c.window.cy - 2, inner.bottom - inner.top) << c.name;
+    }
 }
 
 // A tree that takes the summary a while: folders of folders.

@@ -2,7 +2,7 @@
 # Screenshots of the preview window under Wine, for looking at:
 #   tray/preview/tests/screenshots.sh [BUILD_DIR]   (default build/win64; needs PVNMain, PVNTray, PvnRecorder, PvnDriver, PvnInput)
 # Writes BUILD_DIR/screenshots/preview-*.png: a Japanese text, a ZIP listing, a folder summary, a
-# shortcut and the status line, each shown with the space key in a folder menu.
+# shortcut, the status line and a 24-bit bitmap, each shown with the space key in a folder menu.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../../.." && pwd)
 build=$(cd "${1:-$root/build/win64}" && pwd)
@@ -22,8 +22,11 @@ printf 'one\n' >"$d/1 folder/a.txt"; head -c 123456 /dev/zero >"$d/1 folder/sub/
 (cd "$d" && mkdir -p z && for i in $(seq -w 1 14); do printf '%s\n' "$i" >"z/entry$i.txt"; done && \
   (cd z && zip -q ../"3 archive.zip" ./*.txt) && rm -rf z)
 head -c 2000 /dev/zero >"$d/5 data.bin"
+# A white frame around the content, which the preview cuts off.
+convert -size 320x200 gradient:red-blue -bordercolor white -border 40 -type truecolor BMP3:"$d/6 picture.bmp"
 input sleep 0
-for v in ToolTipOn:0 StartType:1 FolderIcon:1 FileNum:0; do reg_dword "${v%%:*}" "${v##*:}"; done
+# The preview box and edge cut as installed, whatever an earlier test left.
+for v in ToolTipOn:0 StartType:1 FolderIcon:1 FileNum:0 TTWidth:500 TTHeight:500 TTEdgeCut:1; do reg_dword "${v%%:*}" "${v##*:}"; done
 tray_install "$inst" "$bin" real
 tray_start "$inst" "$bin"
 # A shortcut with its four fields, made by the shell itself.
@@ -55,4 +58,5 @@ shot text 2
 shot zip 3
 shot shortcut 4
 shot status 5
+shot picture 6
 tray_quit "$bin"
