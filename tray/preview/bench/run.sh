@@ -20,11 +20,11 @@ fi
 # Optimised and without sanitizers, unlike the test trees.
 p=$src/tray/preview
 sources=
-for f in "$p"/*.cpp; do
+# The platform-free common sources too: the readers use its paths, formatting and settings table.
+for f in "$p"/*.cpp "$src"/common/*.cpp; do
   case $f in *_win.cpp|*/Memory*.cpp) ;; *) sources="$sources $f" ;; esac
 done
 # shellcheck disable=SC2086
-g++ -std=c++20 -O2 -DNDEBUG -I"$src" -o "$work/preview_bench" "$p/bench/PreviewBench.cpp" $sources \
-  "$src/common/PosixTextPlatform.cpp"
+g++ -std=c++20 -O2 -DNDEBUG -I"$src" -o "$work/preview_bench" "$p/bench/PreviewBench.cpp" $sources
 
 python3 "$p/bench/bench.py" "$work" "$p/bench/make_archives.py"
