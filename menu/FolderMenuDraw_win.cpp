@@ -20,13 +20,12 @@ HICON shellSmallIcon(const std::wstring& path, bool open) {
 }
 
 HICON computerIcon() {
-    LPITEMIDLIST pidl = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &pidl)))
+    UniqueItemList pidl;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, pidl.put())))
         return nullptr;
     SHFILEINFOW info{};
-    SHGetFileInfoW(reinterpret_cast<LPCWSTR>(pidl), 0, &info, sizeof info,
+    SHGetFileInfoW(reinterpret_cast<LPCWSTR>(pidl.get()), 0, &info, sizeof info,
                    SHGFI_PIDL | SHGFI_ICON | SHGFI_SHELLICONSIZE | SHGFI_SMALLICON);
-    CoTaskMemFree(pidl);
     return info.hIcon;
 }
 

@@ -47,20 +47,18 @@ void FolderMenu::runMenu() {
     m_closedByKey = m_rightHandled = m_keyboardMenu = false;
     m_folderOpenButton = m_options.sFolSingle ? WM_LBUTTONUP : WM_LBUTTONDBLCLK;
     const DWORD thread = GetCurrentThreadId();
-    m_mouseHook = SetWindowsHookExW(WH_MOUSE, mouseHook, nullptr, thread);
-    check(m_mouseHook != nullptr, "SetWindowsHookEx");
-    m_filterHook = SetWindowsHookExW(WH_MSGFILTER, messageFilterHook, nullptr, thread);
-    check(m_filterHook != nullptr, "SetWindowsHookEx");
+    m_mouseHook.reset(SetWindowsHookExW(WH_MOUSE, mouseHook, nullptr, thread));
+    check(m_mouseHook.get() != nullptr, "SetWindowsHookEx");
+    m_filterHook.reset(SetWindowsHookExW(WH_MSGFILTER, messageFilterHook, nullptr, thread));
+    check(m_filterHook.get() != nullptr, "SetWindowsHookEx");
 
     const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
     markPhase("track");
     const BOOL chosen =
         TrackPopupMenuEx(m_root, TPM_RETURNCMD, m_menuPoint.x, m_menuPoint.y, m_window, nullptr);
     SetErrorMode(oldMode);
-    if (m_filterHook)
-        UnhookWindowsHookEx(std::exchange(m_filterHook, nullptr));
-    if (m_mouseHook)
-        UnhookWindowsHookEx(std::exchange(m_mouseHook, nullptr));
+    m_filterHook.reset();
+    m_mouseHook.reset();
     hideTooltip();
     if (std::exchange(m_previewAsked, false))
         sendToTray(makePreviewHideRequest());

@@ -19,9 +19,7 @@ FolderMenu::FolderMenu(MainContext& context, const std::wstring& path, const Reg
     : m_context(context), m_path(path) {
     s_current = this;
     markPhase("monitors");
-    m_oleResult = OleInitialize(nullptr);
-    checkHr(m_oleResult, "OleInitialize");
-    checkHr(SHGetMalloc(m_allocator.put()), "SHGetMalloc Error");
+    checkHr(m_ole.emplace().result(), "OleInitialize");
     checkHr(SHGetDesktopFolder(m_desktop.put()), "SHGetDesktopFolder");
     markPhase("ole");
 
@@ -76,9 +74,7 @@ FolderMenu::~FolderMenu() {
         m_window = nullptr;
     }
     m_desktop.reset();
-    m_allocator.reset();
-    if (SUCCEEDED(m_oleResult))
-        OleUninitialize();
+    m_ole.reset();
     s_current = nullptr;
 }
 

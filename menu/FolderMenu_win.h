@@ -17,6 +17,7 @@
 #include <shlobj.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,8 +108,7 @@ private:
     MainContext& m_context;
     std::wstring m_path;
     MenuOptions m_options;
-    HRESULT m_oleResult = E_FAIL;
-    ComPtr<IMalloc> m_allocator;
+    std::optional<ScopedOleInit> m_ole; // made in the body: its time is a start-up phase of its own
     ComPtr<IShellFolder> m_desktop;
     UniqueFont m_font;
     POINT m_startPoint{};
@@ -136,8 +136,8 @@ private:
 
     // Running the menu (FolderMenuRun_win.cpp, FolderMenuDrag_win.cpp).
     UINT m_folderOpenButton = WM_LBUTTONDBLCLK;
-    HHOOK m_mouseHook = nullptr;
-    HHOOK m_filterHook = nullptr;
+    UniqueHook m_mouseHook;
+    UniqueHook m_filterHook;
     int m_dragState = 0;
     long m_dragIndex = -1;
     POINT m_dragPoint{};

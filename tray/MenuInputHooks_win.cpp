@@ -21,15 +21,13 @@ MenuInputHooks::MenuInputHooks(HWND owner, UINT wakeMessage)
     g_active = this;
     g_pending = Input::None;
     const DWORD thread = GetCurrentThreadId();
-    m_filterHook = SetWindowsHookExW(WH_MSGFILTER, messageFilter, nullptr, thread);
-    m_mouseHook = SetWindowsHookExW(WH_MOUSE, mouse, nullptr, thread);
+    m_filterHook.reset(SetWindowsHookExW(WH_MSGFILTER, messageFilter, nullptr, thread));
+    m_mouseHook.reset(SetWindowsHookExW(WH_MOUSE, mouse, nullptr, thread));
 }
 
 MenuInputHooks::~MenuInputHooks() {
-    if (m_mouseHook)
-        UnhookWindowsHookEx(m_mouseHook);
-    if (m_filterHook)
-        UnhookWindowsHookEx(m_filterHook);
+    m_mouseHook.reset();
+    m_filterHook.reset();
     g_active = m_outer;
     g_pending = Input::None;
 }

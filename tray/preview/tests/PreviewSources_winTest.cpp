@@ -93,16 +93,14 @@ TEST_F(PreviewSourcesTest, PluginsTakeAPageAndListAnArchive) {
 }
 
 TEST_F(PreviewSourcesTest, WebPagesGetAHostOfTheBox) {
-    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
-    {
-        std::unique_ptr<LivePreview> host;
-        settings.ttWidth = 300;
-        settings.ttHeight = 200;
-        EXPECT_EQ(startWebPreview(context(folder.file(L"x.html", "<p>x</p>")), host), StepResult::Shown);
-        EXPECT_TRUE(host);
-        EXPECT_EQ(shown, (std::pair<int, int>{300, 200}));
-    }
-    OleUninitialize();
+    ScopedOleInit ole;
+    ASSERT_TRUE(SUCCEEDED(ole.result()));
+    std::unique_ptr<LivePreview> host;
+    settings.ttWidth = 300;
+    settings.ttHeight = 200;
+    EXPECT_EQ(startWebPreview(context(folder.file(L"x.html", "<p>x</p>")), host), StepResult::Shown);
+    EXPECT_TRUE(host);
+    EXPECT_EQ(shown, (std::pair<int, int>{300, 200}));
 }
 
 } // namespace
