@@ -2,6 +2,7 @@
 //   PvnDriver [--out FILE] STEP...
 //   box [yes|no|ok|cancel] [TIMEOUT]   wait for a "Parvane" box, print "box: <text>", press the button
 //   menu [TIMEOUT]                     wait for a pop-up menu, print "menu: x y w h" and its items
+//                                      (a menu of another process cannot be read under Wine)
 //   choose N                           highlight item N of the open menu (1 = first) and press Enter
 //   tab N                              highlight item N and press Tab
 //   cancel                             Esc
@@ -23,6 +24,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -109,9 +111,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                 GetWindowRect(menu, &r);
                 print(L"menu: " + std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
                       std::to_wstring(r.right - r.left) + L" " + std::to_wstring(r.bottom - r.top));
-                if (auto items = pvn::test::menuItemTexts(menu))
-                    for (const auto& item : *items)
+                try {
+                    for (const auto& item : pvn::test::menuItemTexts(menu))
                         print(L"item: " + item);
+                } catch (const std::runtime_error&) {
+                    print(L"items: not readable from another process");
+                }
             }
         } else if (step == L"choose") {
             ok = highlightAndPress(number(next()), VK_RETURN);

@@ -1,5 +1,7 @@
 #include "common/tests/support/Driver_win.h"
 
+#include <stdexcept>
+
 namespace pvn::test {
 namespace {
 
@@ -57,11 +59,11 @@ bool waitForNoPopupMenu(DWORD milliseconds) {
     return false;
 }
 
-std::optional<std::vector<std::wstring>> menuItemTexts(HWND menuWindow) {
+std::vector<std::wstring> menuItemTexts(HWND menuWindow) {
     auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
     const int count = menu ? GetMenuItemCount(menu) : -1;
     if (count < 0)
-        return std::nullopt;
+        throw std::runtime_error("menuItemTexts: the menu cannot be read from this process");
     std::vector<std::wstring> texts;
     for (int i = 0; i < count; ++i) {
         wchar_t text[512] = {};
@@ -71,7 +73,7 @@ std::optional<std::vector<std::wstring>> menuItemTexts(HWND menuWindow) {
         info.dwTypeData = text;
         info.cch = 511;
         if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info))
-            return std::nullopt;
+            throw std::runtime_error("menuItemTexts: an item cannot be read from this process");
         texts.push_back(info.fType & MFT_SEPARATOR ? L"-" : text);
     }
     return texts;
