@@ -6,6 +6,7 @@
 #include "menu/PhaseMark_win.h"
 
 #include "common/ErrorBox_win.h"
+#include "common/MenuWindow_win.h"
 #include "common/Paths.h"
 #include "common/RequestCode.h"
 #include "common/Settings_win.h"
@@ -93,15 +94,7 @@ void FolderMenu::readOptions(const RegKey& settings) {
 }
 
 void FolderMenu::createFont() {
-    // 500 bytes: the structure without its last member, which every system accepts.
-    constexpr UINT kMetricsSize = 500;
-    static_assert(sizeof(NONCLIENTMETRICSW) >= kMetricsSize);
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = kMetricsSize;
-    if (!check(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kMetricsSize, &metrics, 0),
-               "SPI_GETNONCLIENTMETRICS"))
-        return;
-    m_font.reset(CreateFontIndirectW(&metrics.lfMenuFont));
+    m_font = createMenuFont();
 }
 
 void FolderMenu::createWindow() {

@@ -8,6 +8,7 @@
 #include "menu/MenuLayout.h"
 
 #include "common/Handle_win.h"
+#include "common/MenuWindow_win.h"
 #include "common/MonitorTable_win.h"
 #include "common/RegKey_win.h"
 #include "common/RequestPayload.h"
@@ -136,8 +137,7 @@ private:
 
     // Running the menu (FolderMenuRun_win.cpp, FolderMenuDrag_win.cpp).
     UINT m_folderOpenButton = WM_LBUTTONDBLCLK;
-    UniqueHook m_mouseHook;
-    UniqueHook m_filterHook;
+    MenuHooks m_hooks;
     int m_dragState = 0;
     long m_dragIndex = -1;
     POINT m_dragPoint{};

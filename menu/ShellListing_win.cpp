@@ -1,6 +1,7 @@
 #include "menu/PhaseMark_win.h"
 #include "menu/ShellListing_win.h"
 
+#include "common/CriticalErrorMode_win.h"
 #include "common/ErrorBox_win.h"
 #include "common/Paths.h"
 #include "common/TextPlatform.h"
@@ -15,23 +16,6 @@ LocalStamp localStamp(const FILETIME& utc) {
         return {};
     return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
 }
-
-// Restores the error mode on every way out.
-class CriticalErrorsOff {
-public:
-    explicit CriticalErrorsOff(bool active)
-        : m_active(active), m_old(active ? SetErrorMode(SEM_FAILCRITICALERRORS) : 0) {}
-    ~CriticalErrorsOff() {
-        if (m_active)
-            SetErrorMode(m_old);
-    }
-    CriticalErrorsOff(const CriticalErrorsOff&) = delete;
-    CriticalErrorsOff& operator=(const CriticalErrorsOff&) = delete;
-
-private:
-    bool m_active;
-    UINT m_old;
-};
 
 std::wstring searchPattern(const std::wstring& path) {
     return joinPath(path, L"*");

@@ -7,7 +7,7 @@
 // owner's own handlers never see the same key or click a second time. The action itself runs
 // later, when the menu loop dispatches the owner's wake-up message: a box shown inside the hook
 // would run its own loop while the menu still holds the button message, and see it again.
-#include "common/Handle_win.h"
+#include "common/MenuWindow_win.h"
 
 #include <windows.h>
 
@@ -33,8 +33,7 @@ private:
 
     HWND m_owner;
     UINT m_wakeMessage;
-    UniqueHook m_filterHook;
-    UniqueHook m_mouseHook;
+    MenuHooks m_hooks;
     MenuInputHooks* m_outer = nullptr;
 };
 

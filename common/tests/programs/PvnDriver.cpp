@@ -15,6 +15,7 @@
 //   fileop N PATH...                   request 5 with the N paths, print the answer
 // Prints "fail: <step>" and ends with 1 at the first step that finds nothing to act on. A program of
 // the GUI subsystem has no standard output on Windows: use --out there.
+#include "common/Paths_win.h"
 #include "common/RequestMessage_win.h"
 #include "common/TraySender_win.h"
 #include "common/tests/support/BoxWatcher_win.h"
@@ -159,8 +160,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             const unsigned count = hasNumber() ? number(next()) : 1;
             HWND tray = FindWindowW(pvn::kTrayWindowClass, L"PVNTray.exe");
             ok = tray != nullptr;
-            wchar_t own[MAX_PATH] = {};
-            GetModuleFileNameW(nullptr, own, MAX_PATH);
+            const std::wstring own = pvn::modulePath();
             const pvn::RequestPayload request =
                 code == pvn::toWParam(pvn::RequestCode::FileOperationItems)
                     ? pvn::makeFileOperationRequest({own})

@@ -1,5 +1,7 @@
 #include "common/tests/support/Driver_win.h"
 
+#include "common/MenuWindow_win.h"
+
 #include <stdexcept>
 
 namespace pvn::test {
@@ -10,8 +12,7 @@ struct MenuSearch {
 };
 
 BOOL CALLBACK findMenuWindow(HWND window, LPARAM param) {
-    wchar_t name[16] = {};
-    if (IsWindowVisible(window) && GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32768") == 0) {
+    if (IsWindowVisible(window) && isMenuWindow(window)) {
         reinterpret_cast<MenuSearch*>(param)->found = window;
         return FALSE;
     }
