@@ -278,8 +278,8 @@ std::vector<SettingDef> buildTable() {
     t.push_back(flag(SettingId::TTEdgeCut, P::TTOther, kTray, 1, 1, L"画像の場合周りの余白を取る"));
 
     SettingDef pluginDir =
-        textDef(SettingId::SusiePluginDir, P::Susie, kTray, computed(ComputedDefault::WorkingFolder),
-                computed(ComputedDefault::WorkingFolder));
+        textDef(SettingId::SusiePluginDir, P::Susie, kTray, computed(ComputedDefault::ProgramFolder),
+                computed(ComputedDefault::ProgramFolder));
     pluginDir.label = L"Susie Plug-in のディレクトリ";
     t.push_back(pluginDir);
     t.push_back(flag(SettingId::SusiePreview, P::Susie, kTray, 1, 1,

@@ -82,14 +82,15 @@ enum class ComputedDefault {
     StartTypeFromShell,
     // The letters of every drive present, in letter order.
     PresentDrives,
-    // The settings program's working folder at its start.
-    WorkingFolder,
+    // The folder of the settings program itself (never the folder it was started in, which may be
+    // any folder holding stray plug-ins).
+    ProgramFolder,
 };
 
 struct ComputedDefaults {
     std::uint32_t startType = 2;
     std::wstring presentDrives;
-    std::wstring workingFolder;
+    std::wstring programFolder;
 };
 
 // What the settings program does with a stored number before it shows and saves it.

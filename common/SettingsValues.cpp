@@ -89,8 +89,8 @@ void SettingsValues::assignDefault(const SettingDef& def, const SettingValue& va
     case ComputedDefault::PresentDrives:
         m_values.insert_or_assign(def.name, Value{computed.presentDrives});
         return;
-    case ComputedDefault::WorkingFolder:
-        m_values.insert_or_assign(def.name, Value{computed.workingFolder});
+    case ComputedDefault::ProgramFolder:
+        m_values.insert_or_assign(def.name, Value{computed.programFolder});
         return;
     case ComputedDefault::None:
         break;

@@ -1,6 +1,8 @@
 #include "common/SusiePluginRules.h"
 
 #include <algorithm>
+#include <array>
+#include <string>
 
 namespace pvn {
 namespace {
@@ -14,14 +16,17 @@ std::uint32_t readLe(std::span<const std::uint8_t> bytes, std::size_t at, std::s
 
 } // namespace
 
-bool hasPluginExtension(std::wstring_view fileName) {
-    constexpr std::wstring_view kExtension = L".spi";
-    if (fileName.size() <= kExtension.size())
+bool isPluginFile(std::wstring_view fileName, std::optional<std::uint16_t> machine, std::uint16_t own) {
+    if (machine != own)
         return false;
-    std::wstring_view tail = fileName.substr(fileName.size() - kExtension.size());
-    return std::equal(tail.begin(), tail.end(), kExtension.begin(), [](wchar_t a, wchar_t b) {
-        return (a >= L'A' && a <= L'Z' ? a - L'A' + L'a' : a) == b;
-    });
+    const auto dot = fileName.rfind(L'.');
+    if (dot == 0 || dot == std::wstring_view::npos)
+        return false;
+    std::wstring extension(fileName.substr(dot));
+    for (wchar_t& c : extension)
+        if (c >= L'A' && c <= L'Z')
+            c = static_cast<wchar_t>(c - L'A' + L'a');
+    return extension == L".spi" || (own == kMachineAmd64 && extension == L".sph");
 }
 
 std::optional<SusiePluginKind> pluginKindOfVersion(std::string_view version) {
@@ -50,6 +55,22 @@ std::optional<std::string> pluginInfoBytes(std::span<const char> buffer, int ret
     const std::size_t limit = std::min(buffer.size(), static_cast<std::size_t>(returned));
     const auto end = std::find(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(limit), '\0');
     return std::string(buffer.begin(), end);
+}
+
+std::optional<std::string> pluginInfo(const PluginInfoCall& call, int n) {
+    std::array<char, kPluginInfoBufferSize> buffer{};
+    return pluginInfoBytes(buffer, call(n, buffer));
+}
+
+std::vector<std::string> pluginPatterns(const PluginInfoCall& call) {
+    std::vector<std::string> patterns;
+    for (int pair = 0; pair < kMaxPluginFileTypes; ++pair) {
+        auto pattern = pluginInfo(call, 2 + 2 * pair);
+        if (!pattern)
+            break;
+        patterns.push_back(std::move(*pattern));
+    }
+    return patterns;
 }
 
 std::wstring pluginListText(std::wstring_view fileName, const std::vector<std::wstring>& patterns) {

@@ -1,5 +1,6 @@
 #include "common/SusiePlugins_win.h"
 
+#include "common/CriticalErrorMode_win.h"
 #include "common/Paths.h"
 #include "common/TextPlatform.h"
 
@@ -25,22 +26,22 @@ template <typename Fn> Fn pluginFunction(HMODULE module, const char* name) {
 
 // The file's header is read before LoadLibraryW, which would show the system's "bad image" box for
 // a plug-in of the other machine type instead of failing quietly.
-bool isOwnMachineImage(const std::wstring& path) {
+std::optional<std::uint16_t> fileMachine(const std::wstring& path) {
     UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
-        return false;
+        return std::nullopt;
     std::array<std::uint8_t, 4096> head{};
     DWORD read = 0;
     if (!ReadFile(file.get(), head.data(), static_cast<DWORD>(head.size()), &read, nullptr))
-        return false;
-    return peMachine(std::span<const std::uint8_t>(head.data(), read)) == kOwnMachine;
+        return std::nullopt;
+    return peMachine(std::span<const std::uint8_t>(head.data(), read));
 }
 
-std::optional<std::string> infoBytes(GetPluginInfoFn getInfo, int n) {
-    std::array<char, kPluginInfoBufferSize> buffer{};
-    const int returned = getInfo(n, buffer.data(), static_cast<int>(buffer.size()));
-    return pluginInfoBytes(buffer, returned);
+PluginInfoCall infoCall(GetPluginInfoFn getInfo) {
+    return [getInfo](int n, std::span<char> buffer) {
+        return getInfo(n, buffer.data(), static_cast<int>(buffer.size()));
+    };
 }
 
 } // namespace
@@ -49,7 +50,7 @@ std::optional<std::wstring> susiePluginInfo(HMODULE module, int n) {
     auto getInfo = pluginFunction<GetPluginInfoFn>(module, "GetPluginInfo");
     if (!getInfo)
         return std::nullopt;
-    auto bytes = infoBytes(getInfo, n);
+    auto bytes = pluginInfo(infoCall(getInfo), n);
     if (!bytes)
         return std::nullopt;
     return textPlatform().fromAnsi(*bytes);
@@ -57,12 +58,9 @@ std::optional<std::wstring> susiePluginInfo(HMODULE module, int n) {
 
 std::vector<std::wstring> susiePluginPatterns(HMODULE module) {
     std::vector<std::wstring> patterns;
-    for (int pair = 0; pair < kMaxPluginFileTypes; ++pair) {
-        auto pattern = susiePluginInfo(module, 2 + 2 * pair);
-        if (!pattern)
-            break;
-        patterns.push_back(std::move(*pattern));
-    }
+    if (auto getInfo = pluginFunction<GetPluginInfoFn>(module, "GetPluginInfo"))
+        for (const std::string& pattern : pluginPatterns(infoCall(getInfo)))
+            patterns.push_back(textPlatform().fromAnsi(pattern));
     return patterns;
 }
 
@@ -78,7 +76,7 @@ std::vector<SusiePlugin> loadSusiePlugins(const std::wstring& folder, bool image
     if (folder.empty())
         return plugins;
     WIN32_FIND_DATAW found{};
-    UniqueFind find(FindFirstFileW(joinPath(folder, L"*.spi").c_str(), &found));
+    UniqueFind find(FindFirstFileW(joinPath(folder, kPluginSearchPattern).c_str(), &found));
     if (!find)
         return plugins;
     do {
@@ -86,15 +84,20 @@ std::vector<SusiePlugin> loadSusiePlugins(const std::wstring& folder, bool image
             continue;
         const std::wstring name = found.cFileName;
         const std::wstring path = joinPath(folder, name);
-        if (!hasPluginExtension(name) || !isOwnMachineImage(path))
+        if (!isPluginFile(name, fileMachine(path), kOwnMachine))
             continue;
-        UniqueModule module(LoadLibraryW(path.c_str()));
+        UniqueModule module;
+        {
+            // A damaged plug-in of our own type, or one missing a library it needs, fails quietly too.
+            CriticalErrorsOff quiet;
+            module.reset(LoadLibraryW(path.c_str()));
+        }
         if (!module)
             continue;
         auto getInfo = pluginFunction<GetPluginInfoFn>(module.get(), "GetPluginInfo");
         if (!getInfo)
             continue;
-        auto version = infoBytes(getInfo, 0);
+        auto version = pluginInfo(infoCall(getInfo), 0);
         auto kind = version ? pluginKindOfVersion(*version) : std::nullopt;
         if (!kind || (*kind == SusiePluginKind::Image && !images) ||
             (*kind == SusiePluginKind::Archive && !archives))

@@ -1,8 +1,8 @@
 #pragma once
-// Image and archive plug-ins ("*.spi") of a folder, loaded by the rules of SusiePluginRules.h: only
-// files with the exact extension and this program's own machine type are loaded (a 32-bit plug-in
-// in the folder of the 64-bit program is passed over without a word), and only those whose API
-// version is wanted are kept. The preview and the settings program both load them this way.
+// Image and archive plug-ins of a folder ("*.spi", and "*.sph" for the 64-bit program), loaded by the
+// rules of SusiePluginRules.h: only files with an exact extension and this program's own machine
+// type are loaded (a 32-bit plug-in in the folder of the 64-bit program is passed over without a
+// word), and only those whose API version is wanted are kept. The preview and the settings program both load them this way.
 #include "common/Handle_win.h"
 #include "common/SusiePluginRules.h"
 

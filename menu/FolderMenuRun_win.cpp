@@ -26,6 +26,16 @@ ScreenPoint toScreenPoint(POINT p) {
 
 } // namespace
 
+void FolderMenu::createTooltip() {
+    // The menu loop dispatches what creation queues; pumping here could take the user's keys.
+    auto tooltip = std::make_unique<FMenuTT>(m_context.instance, m_tooltipFace, static_cast<int>(m_tooltipPoints));
+    if (!tooltip->create(false))
+        return;
+    m_tooltip = std::move(tooltip);
+    if (m_highlighted >= 0 && !m_previewing)
+        m_tooltip->SetItem(pathOf(m_highlighted), codeOf(m_highlighted), m_placement);
+}
+
 void FolderMenu::hideTooltip() {
     if (m_options.toolTipOn && m_tooltip)
         m_tooltip->Hide();

@@ -115,15 +115,10 @@ void FolderMenu::createWindow() {
     UpdateWindow(m_window);
 }
 
-void FolderMenu::createTooltip(const RegKey& settings) {
-    std::wstring face;
-    DWORD size = 0;
-    const SettingVariable variables[] = {{SettingId::TTFName, &face}, {SettingId::TTFPoint10, &size}};
+void FolderMenu::prepareTooltip(const RegKey& settings) {
+    const SettingVariable variables[] = {{SettingId::TTFName, &m_tooltipFace},
+                                         {SettingId::TTFPoint10, &m_tooltipPoints}};
     readSettingVariables(settings, variables);
-    // Kept out of m_tooltip until it is made: the messages create() lets through may run the menu.
-    auto tooltip = std::make_unique<FMenuTT>(m_context.instance, face, static_cast<int>(size));
-    tooltip->create();
-    m_tooltip = std::move(tooltip);
 }
 
 LRESULT FolderMenu::sendToTray(const RequestPayload& request) const {
@@ -167,6 +162,10 @@ LRESULT FolderMenu::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_MENUSELECT:
         onMenuSelect(wParam, lParam);
+        return 0;
+    case WM_ENTERIDLE:
+        if (wParam == MSGF_MENU && m_options.toolTipOn && !m_tooltip)
+            createTooltip();
         return 0;
     case WM_MEASUREITEM:
         return onMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));

@@ -49,7 +49,9 @@ public:
     // Writes LastMenuItem, destroys the menus newest first, then the font and the window.
     ~FolderMenu() override;
 
-    void createTooltip(const RegKey& settings);
+    // Reads the tooltip's font; its window is made once the menu is up and idle (it shows 500 ms
+    // after a selection at the earliest), so that it costs nothing before the menu is visible.
+    void prepareTooltip(const RegKey& settings);
     POINT startPoint() const { return m_startPoint; }
 
 private:
@@ -93,6 +95,8 @@ private:
     int positionOf(HMENU menu, long index) const;
     HMENU highlightedMenu() const;
     void hideTooltip();
+    // Makes the tooltip's window inside the menu loop, and gives it the item already highlighted.
+    void createTooltip();
     static LRESULT CALLBACK mouseHook(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK messageFilterHook(int code, WPARAM wParam, LPARAM lParam);
     bool onHookedMouse(WPARAM message, const MOUSEHOOKSTRUCT& info);
@@ -134,6 +138,8 @@ private:
     long m_lastSelectable = 0;
     SelectionPlacement m_placement;
     std::unique_ptr<FMenuTT> m_tooltip;
+    std::wstring m_tooltipFace;
+    DWORD m_tooltipPoints = 0;
 
     // Running the menu (FolderMenuRun_win.cpp, FolderMenuDrag_win.cpp).
     UINT m_folderOpenButton = WM_LBUTTONDBLCLK;

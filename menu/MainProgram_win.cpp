@@ -89,8 +89,7 @@ OpenDecision decide(const std::wstring& path, const RegKey& key, const MainConte
 // Shows the menu unless the cursor went too far while the starting button was still held.
 void runFolderMenu(MainContext& context, const std::wstring& path, const RegKey& key) {
     FolderMenu menu(context, path, key);
-    menu.createTooltip(key);
-    markPhase("tooltip");
+    menu.prepareTooltip(key);
     const int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
     while (GetAsyncKeyState(button) & 0x8000) {
         Sleep(10);

@@ -26,7 +26,7 @@ ComputedDefaults computeDefaults() {
     computed.startType = registeredStartType();
     for (const DriveRoot& drive : listDriveRoots(false))
         computed.presentDrives += drive.letter;
-    computed.workingFolder = programFolder();
+    computed.programFolder = programFolder();
     return computed;
 }
 

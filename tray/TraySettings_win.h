@@ -34,7 +34,7 @@ struct TraySettings {
     DWORD ttFileSize = installNumber(SettingId::TTFileSize);
     bool ttEdgeCut = installFlag(SettingId::TTEdgeCut);
     std::wstring asMovieExtList = installText(SettingId::AsMovieExtList);
-    // Installation writes the settings program's working folder; the tray has none to assume.
+    // Installation writes the installation folder; without a stored value the tray loads no plug-in.
     std::wstring susiePluginDir;
     bool susiePreview = installFlag(SettingId::SusiePreview);
     bool qes = installFlag(SettingId::QES);

@@ -145,8 +145,8 @@ TEST(SettingsTableTest, SpecialDefaults) {
     EXPECT_EQ(ComputedDefault::StartTypeFromShell, def(L"StartType").ifAbsent.computed);
     EXPECT_EQ(L"all", def(L"Drive").install.text);
     EXPECT_EQ(ComputedDefault::PresentDrives, def(L"Drive").ifAbsent.computed);
-    EXPECT_EQ(ComputedDefault::WorkingFolder, def(L"SusiePluginDir").install.computed);
-    EXPECT_EQ(ComputedDefault::WorkingFolder, def(L"SusiePluginDir").ifAbsent.computed);
+    EXPECT_EQ(ComputedDefault::ProgramFolder, def(L"SusiePluginDir").install.computed);
+    EXPECT_EQ(ComputedDefault::ProgramFolder, def(L"SusiePluginDir").ifAbsent.computed);
     for (const SettingDef& d : settingsTable()) {
         if (d.keptByPrograms() || d.name == L"TabNChar" || d.name == L"DrvOther" || d.name == L"StartType" ||
             d.name == L"Drive")

@@ -9,7 +9,7 @@ ComputedDefaults computed() {
     ComputedDefaults c;
     c.startType = 1;
     c.presentDrives = L"cdz";
-    c.workingFolder = L"C:\\Tools\\PVN";
+    c.programFolder = L"C:\\Tools\\PVN";
     return c;
 }
 

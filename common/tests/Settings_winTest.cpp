@@ -60,7 +60,7 @@ protected:
         ASSERT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKey));
         m_computed.startType = 2;
         m_computed.presentDrives = L"cz";
-        m_computed.workingFolder = L"C:\\windows\\temp";
+        m_computed.programFolder = L"C:\\windows\\temp";
     }
 
     void TearDown() override {

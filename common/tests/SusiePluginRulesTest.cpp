@@ -2,16 +2,53 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace pvn {
 namespace {
 
-TEST(SusiePluginRulesTest, OnlyTheExactExtensionInAnyCase) {
-    for (const wchar_t* name : {L"ifjpeg.spi", L"IFPNG.SPI", L"a.Spi"})
-        EXPECT_TRUE(hasPluginExtension(name)) << name;
-    for (const wchar_t* name : {L".spi", L"x.spi1", L"x.spix", L"x.sp", L"spi", L"x_spi", L"x.spi.bak", L""})
-        EXPECT_FALSE(hasPluginExtension(name)) << name;
+TEST(SusiePluginRulesTest, ExactExtensionsOfTheProgramsOwnMachineType) {
+    constexpr std::uint16_t k64 = kMachineAmd64, k32 = kMachineI386, kArm64 = 0xAA64;
+    struct Case {
+        const wchar_t* name;
+        std::optional<std::uint16_t> machine;
+        bool loadedBy64, loadedBy32;
+    };
+    const Case cases[] = {
+        {L"ifjpeg.spi", k64, true, false},
+        {L"ifjpeg.spi", k32, false, true},
+        {L"IFPNG.SPI", k32, false, true},
+        {L"a.Spi", k64, true, false},
+        {L"ifwebp.sph", k64, true, false},
+        {L"IFWEBP.SPH", k64, true, false},
+        // A 32-bit image named as a 64-bit one is not the 32-bit program's either.
+        {L"odd.sph", k32, false, false},
+        {L"v1.2.spi", k64, true, false},
+        {L"ifjpeg.spi", kArm64, false, false},
+        {L"ifjpeg.spi", std::nullopt, false, false},
+        {L"ifjpeg.sph", std::nullopt, false, false},
+        // Disabled or other names the listing's pattern also matches.
+        {L"x.spi_", k64, false, false},
+        {L"x.spi_", k32, false, false},
+        {L"x.sph_", k64, false, false},
+        {L"x.spi1", k32, false, false},
+        {L"x.sphx", k64, false, false},
+        {L"x.sp", k64, false, false},
+        {L"x.spi.bak", k64, false, false},
+        {L"x_spi", k32, false, false},
+        {L"spi", k32, false, false},
+        {L".spi", k32, false, false},
+        {L".sph", k64, false, false},
+        {L"", k64, false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.loadedBy64, isPluginFile(c.name, c.machine, k64)) << c.name;
+        EXPECT_EQ(c.loadedBy32, isPluginFile(c.name, c.machine, k32)) << c.name;
+    }
 }
 
 TEST(SusiePluginRulesTest, ImageAndArchiveVersionsAreKept) {
@@ -68,6 +105,35 @@ TEST(SusiePluginRulesTest, InfoTextEndsAtTheNulTheCountOrTheBuffer) {
     std::array<char, 4> full = {'0', '0', 'I', 'N'};
     EXPECT_EQ("00IN", pluginInfoBytes(full, 4));
     EXPECT_EQ("00IN", pluginInfoBytes(full, 260));
+}
+
+TEST(SusiePluginRulesTest, PatternsUntilTheFirstMissingNumberOrTheCap) {
+    std::vector<int> asked;
+    // Answers numbers up to 6 with "n<number>", filling the rest of the buffer it was given.
+    auto sixNumbers = [&](int n, std::span<char> buffer) {
+        asked.push_back(n);
+        EXPECT_EQ(static_cast<std::size_t>(kPluginInfoBufferSize), buffer.size());
+        if (n > 6)
+            return 0;
+        std::fill(buffer.begin(), buffer.end(), 'z');
+        const std::string text = "n" + std::to_string(n);
+        std::copy(text.begin(), text.end(), buffer.begin());
+        return static_cast<int>(text.size());
+    };
+    EXPECT_EQ((std::vector<std::string>{"n2", "n4", "n6"}), pluginPatterns(sixNumbers));
+    EXPECT_EQ((std::vector<int>{2, 4, 6, 8}), asked);
+
+    // One that never ends, and fills the whole buffer without a NUL.
+    int calls = 0;
+    auto endless = [&](int, std::span<char> buffer) {
+        ++calls;
+        std::fill(buffer.begin(), buffer.end(), 'x');
+        return 100000;
+    };
+    const auto patterns = pluginPatterns(endless);
+    EXPECT_EQ(static_cast<std::size_t>(kMaxPluginFileTypes), patterns.size());
+    EXPECT_EQ(kMaxPluginFileTypes, calls);
+    EXPECT_EQ(std::string(kPluginInfoBufferSize, 'x'), patterns.back());
 }
 
 TEST(SusiePluginRulesTest, ListTextIsTheFileNameAndEachPattern) {

@@ -33,8 +33,12 @@ protected:
     void SetUp() override {
         for (const wchar_t* name : {L"PvnTestImage", L"PvnTestPlain", L"PvnTestArchive", L"PvnTestOther"})
             ASSERT_TRUE(copy(std::wstring(name) + L".spi", std::wstring(name) + L".spi"));
-        // Not plug-ins by their names, though the listing's pattern may match them.
-        ASSERT_TRUE(copy(L"PvnTestImage.spi", L"Longer.spi1"));
+        // A 64-bit plug-in under the name 64-bit plug-ins commonly have.
+        ASSERT_TRUE(copy(L"PvnTestPlain.spi", L"Wide.sph"));
+        // Not plug-ins by their names, though the listing's pattern may match them (also through
+        // their short names).
+        for (const wchar_t* name : {L"Longer.spi1", L"Disabled.spi_", L"Disabled.sph_", L"Wider.sphx"})
+            ASSERT_TRUE(copy(L"PvnTestImage.spi", name));
         m_folder.folder(L"Folder.spi");
         m_folder.file(L"Broken.spi", "not a library");
         // The image plug-in marked as a 32-bit one: the 64-bit program must pass it over quietly.
@@ -45,6 +49,7 @@ protected:
         image[pe + 4] = static_cast<char>(0x4C);
         image[pe + 5] = static_cast<char>(0x01);
         ASSERT_TRUE(test::writeWholeFile(m_folder.path() + L"\\Foreign.spi", image));
+        ASSERT_TRUE(test::writeWholeFile(m_folder.path() + L"\\Foreign.sph", image));
     }
 
     bool copy(const std::wstring& from, const std::wstring& to) {
@@ -57,12 +62,13 @@ protected:
 TEST_F(SusiePluginsTest, OnlyUsablePluginsOfTheWantedKindsAreKept) {
     const std::wstring patterns = L"： *.pvt *.pv2;*.pv3";
     auto images = loadSusiePlugins(m_folder.path(), true, false);
-    EXPECT_EQ((std::vector<std::wstring>{L"PvnTestImage.spi" + patterns, L"PvnTestPlain.spi" + patterns}),
+    EXPECT_EQ((std::vector<std::wstring>{L"PvnTestImage.spi" + patterns, L"PvnTestPlain.spi" + patterns,
+                                         L"Wide.sph" + patterns}),
               listTexts(images));
 
     auto all = loadSusiePlugins(m_folder.path() + L"\\", true, true);
     EXPECT_EQ((std::vector<std::wstring>{L"PvnTestArchive.spi" + patterns, L"PvnTestImage.spi" + patterns,
-                                         L"PvnTestPlain.spi" + patterns}),
+                                         L"PvnTestPlain.spi" + patterns, L"Wide.sph" + patterns}),
               listTexts(all));
     const SusiePlugin* archive = named(all, L"PvnTestArchive");
     ASSERT_NE(nullptr, archive);

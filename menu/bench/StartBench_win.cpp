@@ -43,7 +43,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     if (argv && argc == 3 && std::wstring(argv[1]) == L"settings") {
         pvn::SettingsValues values;
         pvn::ComputedDefaults computed;
-        computed.workingFolder = argv[2];
+        computed.programFolder = argv[2];
         values.resetToInstall(computed);
         if (!pvn::saveSettings(values, true))
             return 1;

@@ -33,7 +33,7 @@ HWND windowFrom32(std::uint32_t value) {
 FMenuTTObj::FMenuTTObj(HINSTANCE instance, std::wstring faceName, int pointTenths)
     : m_instance(instance), m_faceName(std::move(faceName)), m_pointTenths(pointTenths) {}
 
-bool FMenuTTObj::create() {
+bool FMenuTTObj::create(bool letQueuedThrough) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     // Its own DC, so that the font selected once serves painting too.
@@ -50,7 +50,8 @@ bool FMenuTTObj::create() {
     m_font = makeFont(m_faceName, m_pointTenths);
     m_dc.emplace(m_window);
     selectFont();
-    dispatchPendingMessages();
+    if (letQueuedThrough)
+        dispatchPendingMessages();
     if (m_window)
         ShowWindow(m_window, SW_SHOWNOACTIVATE);
     return m_window != nullptr;

@@ -31,8 +31,9 @@ public:
     ~FMenuTTObj() override;
 
     // Creates the window (parked, 1×1) and its font, lets the messages its creation queued through
-    // and shows it. False when the window could not be made (reported).
-    bool create();
+    // (unless a running modal loop, such as a menu's, dispatches them anyway) and shows it. False when
+    // the window could not be made (reported).
+    bool create(bool letQueuedThrough = true);
     // Another face or size: the DC is released, the font made anew, the DC taken again with it selected.
     void setFont(const std::wstring& faceName, int pointTenths);
 

@@ -323,7 +323,7 @@ TEST(SetupWinTest, InstallReinstallAndUninstallLeaveTheRegistryAsFound) {
     // Every value at its Install value: this user's first installation.
     SettingsValues expected;
     ComputedDefaults computed;
-    computed.workingFolder = setup.folder();
+    computed.programFolder = setup.folder();
     expected.resetToInstall(computed);
     SettingsValues stored;
     readSettings(openSettingsForReading(), stored);

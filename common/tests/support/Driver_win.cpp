@@ -80,7 +80,14 @@ std::vector<std::wstring> menuItemTexts(HWND menuWindow) {
     return texts;
 }
 
-void keyDown(WORD key) { sendKey(key, false); }
+void keyDown(WORD key) {
+    sendKey(key, false);
+    // A held modifier is read by other processes through GetAsyncKeyState, which Wine answers from
+    // a per-thread copy for up to 50 ms: wait until the press is seen, then past that copy's age.
+    for (int i = 0; i < 100 && GetAsyncKeyState(key) >= 0; ++i)
+        Sleep(10);
+    Sleep(60);
+}
 void keyUp(WORD key) { sendKey(key, true); }
 
 void tapKeys(std::initializer_list<WORD> keys) {

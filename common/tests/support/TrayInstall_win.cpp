@@ -6,6 +6,7 @@
 #include "common/RequestMessage_win.h"
 #include "common/Settings_win.h"
 #include "common/SettingsKey.h"
+#include "common/SettingsTable.h"
 #include "common/TrayHandle_win.h"
 #include "common/WinTextPlatform_win.h"
 #include "common/tests/support/TestFiles_win.h"
@@ -63,7 +64,7 @@ TrayInstall::TrayInstall(const std::wstring& folderName) {
 
     SettingsValues values;
     ComputedDefaults computed;
-    computed.workingFolder = m_folder;
+    computed.programFolder = m_folder;
     values.resetToInstall(computed);
     saveSettings(values, true);
     setText(L"InstallDir", m_folder);
@@ -128,6 +129,10 @@ bool TrayInstall::useRealFolderMenu() const {
 }
 
 bool TrayInstall::start(const std::wstring& args, const std::wstring& program) {
+    // The resident tray answers requests before it measures the menus: waitForTray waits for this
+    // value to come back.
+    if (args.empty())
+        removeValue(settingName(SettingId::IconWidth));
     return m_process.start(program.empty() ? m_folder + L"\\PVNTray.exe" : program, args);
 }
 
@@ -140,8 +145,10 @@ HWND TrayInstall::waitForTray(DWORD milliseconds) const {
             GetWindowThreadProcessId(window, &pid);
         // Published once the handle is stored and the requests are answered, and ready for the
         // user once the measuring menu has gone.
+        DWORD iconWidth = 0;
         if (window && pid == m_process.pid() && readTrayHandle() == window &&
-            sendRequest(window, 4).value_or(0) == 1 && !showsMenu(pid)) {
+            sendRequest(window, 4).value_or(0) == 1 &&
+            openSettingsForReading().readDword(settingName(SettingId::IconWidth), iconWidth) && !showsMenu(pid)) {
             Sleep(100);
             if (!showsMenu(pid))
                 return window;

@@ -12,10 +12,11 @@ mkdir -p "$build"
 build=$(cd "$build" && pwd)
 
 cmake -S "$src" -B "$build" --preset fuzz >/dev/null
-cmake --build "$build" --target preview_ZipFuzz preview_CabFuzz preview_TextFuzz preview_BitmapFuzz -j2 >/dev/null
+cmake --build "$build" --target preview_ZipFuzz preview_CabFuzz preview_TextFuzz preview_BitmapFuzz \
+  preview_PluginOutputFuzz -j2 >/dev/null
 
 status=0
-for target in ZipFuzz CabFuzz TextFuzz BitmapFuzz; do
+for target in ZipFuzz CabFuzz TextFuzz BitmapFuzz PluginOutputFuzz; do
   "$src/tray/preview/fuzz/run-one.sh" "$target" "$seconds" "$build/bin/preview_$target" \
     "$build/preview-fuzz/$target" || status=1
 done

@@ -96,6 +96,9 @@ TEST_F(PluginHostTest, ArchiveListingsWithTheLimitAndThePlugin) {
     EXPECT_THAT(listing("PVA1a.txt\nsub\\b.txt\nc.txt", 2),
                 ElementsAre(L"a.txt", L"sub\\b.txt", L" ：", with));
     EXPECT_TRUE(listing("PVZ1a.txt", 10).empty());
+    // The same 64-bit plug-in under the name 64-bit plug-ins commonly have.
+    ASSERT_TRUE(MoveFileW((plugins.path() + L"\\Archive.spi").c_str(), (plugins.path() + L"\\Archive.sph").c_str()));
+    EXPECT_THAT(listing("PVA1a.txt", 10), ElementsAre(L"a.txt", L"with Archive.sph： *.pvt *.htm"));
 }
 
 TEST_F(PluginHostTest, MalformedArchiveBlocksStayWithinTheirBytes) {
