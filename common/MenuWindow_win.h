@@ -11,9 +11,9 @@ inline constexpr wchar_t kMenuWindowClass[] = L"#32768";
 
 bool isMenuWindow(HWND window);
 
-// The menu font of the non-client metrics, asked with the structure size of the systems the
-// programs were first written for, which every later system accepts. A failed call is reported and
-// gives no font (the caller's default).
+// The menu font of the non-client metrics, asked with the 500-byte structure (without its last
+// member), which every system accepts. A failed call is reported and gives no font (the caller's
+// default).
 UniqueFont createMenuFont();
 
 // A mouse hook and a message-filter hook on the calling thread, for the length of a menu loop.
