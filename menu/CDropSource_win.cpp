@@ -1,11 +1,17 @@
 #include "menu/CDropSource_win.h"
 
-#include "common/ComObject_win.h"
-
 namespace pvn {
 
 HRESULT STDMETHODCALLTYPE CDropSource::QueryInterface(REFIID iid, void** out) {
-    return queryInterface(iid, out, {{IID_IDropSource, static_cast<IDropSource*>(this)}});
+    if (!out)
+        return E_POINTER;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDropSource)) {
+        *out = static_cast<IDropSource*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
 }
 
 ULONG STDMETHODCALLTYPE CDropSource::AddRef() {

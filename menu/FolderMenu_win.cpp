@@ -6,7 +6,6 @@
 #include "menu/PhaseMark_win.h"
 
 #include "common/ErrorBox_win.h"
-#include "common/MenuWindow_win.h"
 #include "common/Paths.h"
 #include "common/RequestCode.h"
 #include "common/Settings_win.h"
@@ -20,7 +19,9 @@ FolderMenu::FolderMenu(MainContext& context, const std::wstring& path, const Reg
     : m_context(context), m_path(path) {
     s_current = this;
     markPhase("monitors");
-    checkHr(m_ole.emplace().result(), "OleInitialize");
+    m_oleResult = OleInitialize(nullptr);
+    checkHr(m_oleResult, "OleInitialize");
+    checkHr(SHGetMalloc(m_allocator.put()), "SHGetMalloc Error");
     checkHr(SHGetDesktopFolder(m_desktop.put()), "SHGetDesktopFolder");
     markPhase("ole");
 
@@ -75,7 +76,9 @@ FolderMenu::~FolderMenu() {
         m_window = nullptr;
     }
     m_desktop.reset();
-    m_ole.reset();
+    m_allocator.reset();
+    if (SUCCEEDED(m_oleResult))
+        OleUninitialize();
     s_current = nullptr;
 }
 
@@ -94,7 +97,15 @@ void FolderMenu::readOptions(const RegKey& settings) {
 }
 
 void FolderMenu::createFont() {
-    m_font = createMenuFont();
+    // 500 bytes: the structure without its last member, which every system accepts.
+    constexpr UINT kMetricsSize = 500;
+    static_assert(sizeof(NONCLIENTMETRICSW) >= kMetricsSize);
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = kMetricsSize;
+    if (!check(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kMetricsSize, &metrics, 0),
+               "SPI_GETNONCLIENTMETRICS"))
+        return;
+    m_font.reset(CreateFontIndirectW(&metrics.lfMenuFont));
 }
 
 void FolderMenu::createWindow() {

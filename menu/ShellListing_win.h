@@ -13,7 +13,7 @@ namespace pvn {
 
 class ShellListing {
 public:
-    explicit ShellListing(IShellFolder* desktop) : m_desktop(desktop) {}
+    ShellListing(IShellFolder* desktop, IMalloc* allocator) : m_desktop(desktop), m_allocator(allocator) {}
 
     // The folder's entries, sorted; empty for a path that cannot be parsed, bound or enumerated, and
     // for virtual folders.
@@ -23,6 +23,7 @@ private:
     bool shouldEnumerate(const std::wstring& path, PCIDLIST_ABSOLUTE pidl) const;
 
     IShellFolder* m_desktop;
+    IMalloc* m_allocator;
 };
 
 // FindFirstFileW on path\* succeeds or finds nothing; critical-error boxes are suppressed for drive

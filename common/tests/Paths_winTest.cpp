@@ -37,7 +37,8 @@ TEST(PathExistence, RootsAndSharesCountAsExisting) {
 }
 
 TEST(PathExistence, FolderOnlyVariantRejectsFiles) {
-    const std::wstring exe = modulePath();
+    wchar_t exe[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
     EXPECT_TRUE(pathExists(exe));
     EXPECT_FALSE(folderExists(exe));
 }

@@ -8,25 +8,29 @@ namespace pvn::bench {
 
 std::size_t listThroughShell(const std::wstring& path) {
     ComPtr<IShellFolder> desktop;
+    ComPtr<IMalloc> allocator;
     SHGetDesktopFolder(desktop.put());
+    SHGetMalloc(allocator.put());
     std::wstring text = path;
-    UniqueItemList pidl;
+    LPITEMIDLIST pidl = nullptr;
     ComPtr<IShellFolder> folder;
-    if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, text.data(), nullptr, pidl.put(), nullptr)))
+    if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, text.data(), nullptr, &pidl, nullptr)))
         return 0;
-    desktop->BindToObject(pidl.get(), nullptr, IID_IShellFolder, folder.putVoid());
+    desktop->BindToObject(pidl, nullptr, IID_IShellFolder, folder.putVoid());
+    allocator->Free(pidl);
     ComPtr<IEnumIDList> items;
     if (!folder || folder->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, items.put()) != S_OK)
         return 0;
     std::size_t count = 0;
-    UniqueItemList item;
-    while (items->Next(1, item.put(), nullptr) == S_OK) {
+    LPITEMIDLIST item = nullptr;
+    while (items->Next(1, &item, nullptr) == S_OK) {
         STRRET ret{};
-        if (SUCCEEDED(folder->GetDisplayNameOf(item.get(), SHGDN_FORPARSING, &ret)) && ret.uType == STRRET_WSTR)
-            UniqueCoString(ret.pOleStr).reset();
+        if (SUCCEEDED(folder->GetDisplayNameOf(item, SHGDN_FORPARSING, &ret)) && ret.uType == STRRET_WSTR)
+            CoTaskMemFree(ret.pOleStr);
         SFGAOF attributes = SFGAO_FOLDER | SFGAO_FILESYSANCESTOR;
-        LPCITEMIDLIST one[] = {item.get()};
+        LPCITEMIDLIST one[] = {item};
         folder->GetAttributesOf(1, one, &attributes);
+        allocator->Free(item);
         ++count;
     }
     return count;

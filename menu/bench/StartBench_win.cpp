@@ -7,7 +7,6 @@
 // marks can be set against the same start.
 //   PvnStartBench settings INSTALL_FOLDER
 // writes the settings key as installation does, with InstallDir naming the folder.
-#include "common/MenuWindow_win.h"
 #include "common/Settings_win.h"
 
 #include <windows.h>
@@ -29,7 +28,9 @@ BOOL CALLBACK findMenu(HWND window, LPARAM data) {
     GetWindowThreadProcessId(window, &owner);
     if (owner != search->process || !IsWindowVisible(window))
         return TRUE;
-    if (!pvn::isMenuWindow(window))
+    wchar_t name[16] = L"";
+    GetClassNameW(window, name, 16);
+    if (lstrcmpW(name, L"#32768") != 0)
         return TRUE;
     search->found = true;
     return FALSE;

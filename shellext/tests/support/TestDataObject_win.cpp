@@ -1,7 +1,5 @@
 #include "shellext/tests/support/TestDataObject_win.h"
 
-#include "common/ComObject_win.h"
-
 #include <cstring>
 
 namespace pvn::test {
@@ -11,7 +9,14 @@ ComPtr<IDataObject> TestDataObject::make(std::optional<std::vector<std::byte>> d
 }
 
 STDMETHODIMP TestDataObject::QueryInterface(REFIID iid, void** out) {
-    return queryInterface(iid, out, {{IID_IDataObject, static_cast<IDataObject*>(this)}});
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDataObject))
+        return E_NOINTERFACE;
+    *out = static_cast<IDataObject*>(this);
+    AddRef();
+    return S_OK;
 }
 
 STDMETHODIMP_(ULONG) TestDataObject::AddRef() { return ++m_refs; }

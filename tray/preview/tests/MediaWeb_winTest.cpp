@@ -98,9 +98,8 @@ TEST(MediaPlayerTest, AFileMciCannotOpenGivesNoPlayerAndNoError) {
 
 class WebHostTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(SUCCEEDED(m_ole.result())); }
-
-    ScopedOleInit m_ole;
+    void SetUp() override { ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr))); }
+    void TearDown() override { OleUninitialize(); }
 };
 
 TEST_F(WebHostTest, APageIsHostedInAChildOfTheBoxAndReplacedByTheNext) {
