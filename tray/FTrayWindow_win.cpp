@@ -68,9 +68,10 @@ LRESULT FTray::onIconMessage(LPARAM mouseMessage) {
         if (m_leftClickBusy)
             return 0;
         m_leftClickBusy = true;
-        forceForeground(m_window);
+        // The keys as they were at the click, before joining another thread's input.
         const bool ctrl = GetAsyncKeyState(VK_CONTROL) < 0;
         const bool shift = GetAsyncKeyState(VK_SHIFT) < 0;
+        forceForeground(m_window);
         switch (iconClickAction(ctrl, shift, m_settings.favorites)) {
         case IconClickAction::LastFolder:
             lastFolder(false);

@@ -39,7 +39,7 @@ HWND waitForPopupMenu(DWORD milliseconds) {
     do {
         if (HWND menu = visiblePopupMenu()) {
             // Shown is not yet tracking: keys pressed at once may reach the window behind.
-            Sleep(250);
+            Sleep(60);
             return menu;
         }
         Sleep(20);
