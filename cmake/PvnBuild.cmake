@@ -20,10 +20,8 @@ if(WIN32)
     add_link_options(-Wl,--no-insert-timestamp)
     add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
   endif()
-elseif(PVN_FUZZ)
-  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
-  add_link_options(-fsanitize=address,undefined)
 else()
+  # Native tests and fuzzers alike.
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
@@ -104,13 +102,18 @@ endfunction()
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 # The sources of a subsystem folder, sorted by name: sets core_sources (platform-independent),
-# win_sources (*_win.cpp) and posix_sources (Posix*.cpp, native stand-ins) in the caller.
+# win_sources (*_win.cpp), entry_sources (PVN*_win.cpp: a program's entry point, named after the
+# program and kept out of win_sources so that tests can link the rest) and posix_sources
+# (Posix*.cpp, native stand-ins) in the caller.
 macro(pvn_split_sources)
   file(GLOB all_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   set(core_sources ${all_sources})
   list(FILTER core_sources EXCLUDE REGEX "(_win\\.cpp|/Posix[^/]*\\.cpp)$")
   set(win_sources ${all_sources})
   list(FILTER win_sources INCLUDE REGEX "_win\\.cpp$")
+  set(entry_sources ${win_sources})
+  list(FILTER entry_sources INCLUDE REGEX "/PVN[^/]*_win\\.cpp$")
+  list(FILTER win_sources EXCLUDE REGEX "/PVN[^/]*_win\\.cpp$")
   set(posix_sources ${all_sources})
   list(FILTER posix_sources INCLUDE REGEX "/Posix[^/]*\\.cpp$")
 endmacro()

@@ -32,8 +32,8 @@ inline void findClose(HANDLE h) { ::FindClose(h); }
 inline void freeLibrary(HMODULE m) { ::FreeLibrary(m); }
 inline void unmapView(void* p) { ::UnmapViewOfFile(p); }
 inline void destroyWindow(HWND w) { ::DestroyWindow(w); }
-inline void coTaskMemFree(void* p) { ::CoTaskMemFree(p); }
-inline void freeItemList(ITEMIDLIST* p) { ::CoTaskMemFree(p); }
+template <typename T>
+inline void coTaskMemFree(T* p) { ::CoTaskMemFree(p); }
 inline void unhook(HHOOK h) { ::UnhookWindowsHookEx(h); }
 inline void destroyImageList(HIMAGELIST l) { ::ImageList_Destroy(l); }
 inline void globalFree(HGLOBAL g) { ::GlobalFree(g); }
@@ -53,9 +53,14 @@ using UniqueModule = UniqueNull<HMODULE, detail::freeLibrary>;
 using UniqueMapping = UniqueNull<HANDLE, detail::closeHandle>;
 using UniqueView = UniqueNull<void*, detail::unmapView>;
 using UniqueWindow = UniqueNull<HWND, detail::destroyWindow>;
-using UniqueCoMem = UniqueNull<void*, detail::coTaskMemFree>;
+// Memory the shell or COM hands out (CoTaskMemAlloc; SHGetMalloc's allocator is the same one).
+template <typename T>
+using UniqueCoTaskMem = UniqueNull<T*, detail::coTaskMemFree<T>>;
+using UniqueCoMem = UniqueCoTaskMem<void>;
 // An item-identifier list the shell allocated (SHGetSpecialFolderLocation, ParseDisplayName, ILClone...).
-using UniqueItemList = UniqueNull<ITEMIDLIST*, detail::freeItemList>;
+using UniqueItemList = UniqueCoTaskMem<ITEMIDLIST>;
+// A string the shell allocated (STRRET_WSTR, SHStrDup...).
+using UniqueCoString = UniqueCoTaskMem<wchar_t>;
 using UniqueHook = UniqueNull<HHOOK, detail::unhook>;
 using UniqueImageList = UniqueNull<HIMAGELIST, detail::destroyImageList>;
 using UniqueGlobal = UniqueNull<HGLOBAL, detail::globalFree>;

@@ -22,34 +22,18 @@ std::optional<std::wstring> currentDirectory() {
 } // namespace
 
 std::wstring programFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
-            return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return parentFolder(path);
-        }
-        path.resize(path.size() * 2);
-    }
+    const std::wstring path = modulePath();
+    return path.empty() ? std::wstring() : parentFolder(path);
 }
 
 std::optional<std::wstring> specialFolderPath(int csidl) {
     if (csidl == kCurrentDirectory)
         return currentDirectory();
-    ComPtr<IMalloc> allocator;
-    if (FAILED(SHGetMalloc(allocator.put()))) {
-        showMessage(L"SHGetMalloc Error");
-        return std::nullopt;
-    }
-    LPITEMIDLIST list = nullptr;
-    if (!checkHr(SHGetSpecialFolderLocation(nullptr, csidl, &list), "SHGetSpecialFolderLocation"))
+    UniqueItemList list;
+    if (!checkHr(SHGetSpecialFolderLocation(nullptr, csidl, list.put()), "SHGetSpecialFolderLocation"))
         return std::nullopt;
     wchar_t path[MAX_PATH] = L"";
-    const BOOL found = SHGetPathFromIDListW(list, path);
-    allocator->Free(list);
-    if (!check(found, "SHGetPathFromIDList"))
+    if (!check(SHGetPathFromIDListW(list.get(), path), "SHGetPathFromIDList"))
         return std::nullopt;
     return std::wstring(path);
 }

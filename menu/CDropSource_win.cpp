@@ -1,17 +1,11 @@
 #include "menu/CDropSource_win.h"
 
+#include "common/ComObject_win.h"
+
 namespace pvn {
 
 HRESULT STDMETHODCALLTYPE CDropSource::QueryInterface(REFIID iid, void** out) {
-    if (!out)
-        return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDropSource)) {
-        *out = static_cast<IDropSource*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    return queryInterface(iid, out, {{IID_IDropSource, static_cast<IDropSource*>(this)}});
 }
 
 ULONG STDMETHODCALLTYPE CDropSource::AddRef() {

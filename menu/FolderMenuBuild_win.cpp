@@ -133,7 +133,7 @@ HMENU FolderMenu::insertLayout(const std::vector<LayoutItem>& items, HMENU targe
 void FolderMenu::fillFolderMenu(const std::wstring& path, HMENU menu) {
     std::optional<FolderContents> contents;
     if (folderAccessible(path))
-        contents = ShellListing(m_desktop.get(), m_allocator.get())
+        contents = ShellListing(m_desktop.get())
                        .list(path, m_options.includeHidden, sortOrderFromSetting(m_options.order));
     markPhase("listing");
     const HMENU last = insertLayout(layoutFolderMenu(path, contents, rules(), m_column), menu);
@@ -144,7 +144,7 @@ void FolderMenu::fillFolderMenu(const std::wstring& path, HMENU menu) {
 
 void FolderMenu::fillFiles(const std::wstring& path, HMENU menu) {
     const FolderContents contents =
-        ShellListing(m_desktop.get(), m_allocator.get())
+        ShellListing(m_desktop.get())
             .list(path, m_options.includeHidden, sortOrderFromSetting(m_options.order));
     insertLayout(layoutFiles(contents.files, m_column), menu);
 }

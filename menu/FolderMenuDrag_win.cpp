@@ -26,25 +26,7 @@ unsigned buttonState() {
     return bits;
 }
 
-// Item lists from the shell allocator, freed on every way out.
-class ItemList {
-public:
-    explicit ItemList(IMalloc* allocator) : m_allocator(allocator) {}
-    ~ItemList() {
-        if (m_pidl && m_allocator)
-            m_allocator->Free(m_pidl);
-    }
-    ItemList(const ItemList&) = delete;
-    ItemList& operator=(const ItemList&) = delete;
-    LPITEMIDLIST* put() { return &m_pidl; }
-    LPITEMIDLIST get() const { return m_pidl; }
-
-private:
-    IMalloc* m_allocator;
-    LPITEMIDLIST m_pidl = nullptr;
-};
-
-bool parseIn(IShellFolder* folder, const std::wstring& name, ItemList& out) {
+bool parseIn(IShellFolder* folder, const std::wstring& name, UniqueItemList& out) {
     std::wstring text = name;
     return folder &&
            SUCCEEDED(folder->ParseDisplayName(nullptr, nullptr, text.data(), nullptr, out.put(), nullptr));
@@ -89,14 +71,13 @@ void FolderMenu::trackDrag() {
 
 void FolderMenu::runDrag(long index) {
     const std::wstring path = pathOf(index);
-    IMalloc* allocator = m_allocator.get();
     ComPtr<IShellFolder> parentFolder;
-    ItemList parentList(allocator);
-    ItemList child(allocator);
+    UniqueItemList parentList;
+    UniqueItemList child;
     DWORD effects = DROPEFFECT_LINK;
     bool ready = false;
     if (path.empty() || isDriveRoot(path)) {
-        ItemList computer(allocator);
+        UniqueItemList computer;
         if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, computer.put()))) {
             if (path.empty()) {
                 parentFolder = m_desktop;

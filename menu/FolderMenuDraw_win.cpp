@@ -5,30 +5,12 @@
 
 #include "common/ErrorBox_win.h"
 #include "common/Paths.h"
+#include "common/ShellIcon_win.h"
 
 namespace pvn {
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-
-HICON shellSmallIcon(const std::wstring& path, bool open) {
-    SHFILEINFOW info{};
-    UINT flags = SHGFI_ICON | SHGFI_SHELLICONSIZE | SHGFI_SMALLICON | (open ? SHGFI_OPENICON : 0);
-    if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, flags))
-        return nullptr;
-    return info.hIcon;
-}
-
-HICON computerIcon() {
-    LPITEMIDLIST pidl = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &pidl)))
-        return nullptr;
-    SHFILEINFOW info{};
-    SHGetFileInfoW(reinterpret_cast<LPCWSTR>(pidl), 0, &info, sizeof info,
-                   SHGFI_PIDL | SHGFI_ICON | SHGFI_SHELLICONSIZE | SHGFI_SMALLICON);
-    CoTaskMemFree(pidl);
-    return info.hIcon;
-}
 
 bool isHidden(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -92,18 +74,18 @@ HICON FolderMenu::iconFor(std::size_t index, bool selected, bool& whiteText) con
     if (isSubMenuCode(code)) {
         if (isPseudoPath(path) || (!m_options.folderIcon && !isDriveRoot(path)))
             return nullptr;
-        icon = shellSmallIcon(path, selected);
+        icon = shellSmallIcon(path, selected).release();
         pathIcon = true;
     } else if (code == kCodeInfo) {
         whiteText = true;
         return nullptr;
     } else if (code == kCodeDriveOpen) {
-        icon = computerIcon();
+        icon = specialFolderSmallIcon(CSIDL_DRIVES).release();
     } else if (code == kCodeAbout) {
         icon = static_cast<HICON>(LoadImageW(m_context.instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
                                              m_iconWidth, m_iconHeight, 0));
     } else if (code == kCodeFile || code == kCodeOpen) {
-        icon = shellSmallIcon(path, false);
+        icon = shellSmallIcon(path).release();
         pathIcon = true;
     }
     if (pathIcon && !isDriveRoot(path) && isHidden(path))

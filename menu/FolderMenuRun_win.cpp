@@ -19,12 +19,6 @@ namespace pvn {
 namespace {
 
 constexpr wchar_t kTrayMissingQuestion[] = L"PVNTray.exe が常駐していない？";
-constexpr wchar_t kMenuWindowClass[] = L"#32768";
-
-bool isMenuWindow(HWND window) {
-    wchar_t name[16] = L"";
-    return window && GetClassNameW(window, name, 16) && lstrcmpW(name, kMenuWindowClass) == 0;
-}
 
 ScreenPoint toScreenPoint(POINT p) {
     return {p.x, p.y};
@@ -56,21 +50,16 @@ void FolderMenu::runMenu() {
     m_highlighted = -1;
     m_closedByKey = m_rightHandled = m_keyboardMenu = false;
     m_folderOpenButton = m_options.sFolSingle ? WM_LBUTTONUP : WM_LBUTTONDBLCLK;
-    const DWORD thread = GetCurrentThreadId();
-    m_mouseHook = SetWindowsHookExW(WH_MOUSE, mouseHook, nullptr, thread);
-    check(m_mouseHook != nullptr, "SetWindowsHookEx");
-    m_filterHook = SetWindowsHookExW(WH_MSGFILTER, messageFilterHook, nullptr, thread);
-    check(m_filterHook != nullptr, "SetWindowsHookEx");
+    m_hooks = hookMenuLoop(mouseHook, messageFilterHook);
+    check(m_hooks.mouse.get() != nullptr, "SetWindowsHookEx");
+    check(m_hooks.filter.get() != nullptr, "SetWindowsHookEx");
 
     const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
     markPhase("track");
     const BOOL chosen =
         TrackPopupMenuEx(m_root, TPM_RETURNCMD, m_menuPoint.x, m_menuPoint.y, m_window, nullptr);
     SetErrorMode(oldMode);
-    if (m_filterHook)
-        UnhookWindowsHookEx(std::exchange(m_filterHook, nullptr));
-    if (m_mouseHook)
-        UnhookWindowsHookEx(std::exchange(m_mouseHook, nullptr));
+    m_hooks = {};
     hideTooltip();
     if (std::exchange(m_previewAsked, false))
         sendToTray(makePreviewHideRequest());

@@ -6,6 +6,7 @@
 #include "menu/PhaseMark_win.h"
 
 #include "common/ErrorBox_win.h"
+#include "common/MenuWindow_win.h"
 #include "common/Paths.h"
 #include "common/RequestCode.h"
 #include "common/Settings_win.h"
@@ -19,9 +20,7 @@ FolderMenu::FolderMenu(MainContext& context, const std::wstring& path, const Reg
     : m_context(context), m_path(path) {
     s_current = this;
     markPhase("monitors");
-    m_oleResult = OleInitialize(nullptr);
-    checkHr(m_oleResult, "OleInitialize");
-    checkHr(SHGetMalloc(m_allocator.put()), "SHGetMalloc Error");
+    checkHr(m_ole.emplace().result(), "OleInitialize");
     checkHr(SHGetDesktopFolder(m_desktop.put()), "SHGetDesktopFolder");
     markPhase("ole");
 
@@ -76,9 +75,7 @@ FolderMenu::~FolderMenu() {
         m_window = nullptr;
     }
     m_desktop.reset();
-    m_allocator.reset();
-    if (SUCCEEDED(m_oleResult))
-        OleUninitialize();
+    m_ole.reset();
     s_current = nullptr;
 }
 
@@ -97,15 +94,7 @@ void FolderMenu::readOptions(const RegKey& settings) {
 }
 
 void FolderMenu::createFont() {
-    // 500 bytes: the structure without its last member, which every system accepts.
-    constexpr UINT kMetricsSize = 500;
-    static_assert(sizeof(NONCLIENTMETRICSW) >= kMetricsSize);
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = kMetricsSize;
-    if (!check(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kMetricsSize, &metrics, 0),
-               "SPI_GETNONCLIENTMETRICS"))
-        return;
-    m_font.reset(CreateFontIndirectW(&metrics.lfMenuFont));
+    m_font = createMenuFont();
 }
 
 void FolderMenu::createWindow() {

@@ -8,6 +8,7 @@
 #include "menu/MenuLayout.h"
 
 #include "common/Handle_win.h"
+#include "common/MenuWindow_win.h"
 #include "common/MonitorTable_win.h"
 #include "common/RegKey_win.h"
 #include "common/RequestPayload.h"
@@ -17,6 +18,7 @@
 #include <shlobj.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,8 +113,7 @@ private:
     MainContext& m_context;
     std::wstring m_path;
     MenuOptions m_options;
-    HRESULT m_oleResult = E_FAIL;
-    ComPtr<IMalloc> m_allocator;
+    std::optional<ScopedOleInit> m_ole; // made in the body: its time is a start-up phase of its own
     ComPtr<IShellFolder> m_desktop;
     UniqueFont m_font;
     POINT m_startPoint{};
@@ -142,8 +143,7 @@ private:
 
     // Running the menu (FolderMenuRun_win.cpp, FolderMenuDrag_win.cpp).
     UINT m_folderOpenButton = WM_LBUTTONDBLCLK;
-    HHOOK m_mouseHook = nullptr;
-    HHOOK m_filterHook = nullptr;
+    MenuHooks m_hooks;
     int m_dragState = 0;
     long m_dragIndex = -1;
     POINT m_dragPoint{};

@@ -1,6 +1,7 @@
 #include "menu/PhaseMark_win.h"
 #include "menu/ShellListing_win.h"
 
+#include "common/CriticalErrorMode_win.h"
 #include "common/ErrorBox_win.h"
 #include "common/Paths.h"
 #include "common/TextPlatform.h"
@@ -15,23 +16,6 @@ LocalStamp localStamp(const FILETIME& utc) {
         return {};
     return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
 }
-
-// Restores the error mode on every way out.
-class CriticalErrorsOff {
-public:
-    explicit CriticalErrorsOff(bool active)
-        : m_active(active), m_old(active ? SetErrorMode(SEM_FAILCRITICALERRORS) : 0) {}
-    ~CriticalErrorsOff() {
-        if (m_active)
-            SetErrorMode(m_old);
-    }
-    CriticalErrorsOff(const CriticalErrorsOff&) = delete;
-    CriticalErrorsOff& operator=(const CriticalErrorsOff&) = delete;
-
-private:
-    bool m_active;
-    UINT m_old;
-};
 
 std::wstring searchPattern(const std::wstring& path) {
     return joinPath(path, L"*");
@@ -67,9 +51,8 @@ std::wstring lowerCase(std::wstring_view text) {
 std::optional<std::wstring> strretText(STRRET& ret, PCUITEMID_CHILD item) {
     switch (ret.uType) {
     case STRRET_WSTR: {
-        std::wstring text = ret.pOleStr ? ret.pOleStr : L"";
-        CoTaskMemFree(ret.pOleStr);
-        return text;
+        const UniqueCoString owned(ret.pOleStr);
+        return std::wstring(owned ? owned.get() : L"");
     }
     case STRRET_OFFSET:
         return textPlatform().fromAnsi(reinterpret_cast<const char*>(item) + ret.uOffset);
@@ -102,15 +85,14 @@ bool ShellListing::shouldEnumerate(const std::wstring& path, PCIDLIST_ABSOLUTE p
 
 FolderContents ShellListing::list(const std::wstring& path, bool includeHidden, SortOrder order) const {
     FolderListing listing;
-    LPITEMIDLIST pidl = nullptr;
     std::wstring parseable = path;
     ComPtr<IShellFolder> folder;
     bool enumerate = false;
+    UniqueItemList pidl;
     if (m_desktop &&
-        SUCCEEDED(m_desktop->ParseDisplayName(nullptr, nullptr, parseable.data(), nullptr, &pidl, nullptr))) {
-        if (SUCCEEDED(m_desktop->BindToObject(pidl, nullptr, IID_IShellFolder, folder.putVoid())))
-            enumerate = shouldEnumerate(path, pidl);
-        m_allocator->Free(pidl);
+        SUCCEEDED(m_desktop->ParseDisplayName(nullptr, nullptr, parseable.data(), nullptr, pidl.put(), nullptr))) {
+        if (SUCCEEDED(m_desktop->BindToObject(pidl.get(), nullptr, IID_IShellFolder, folder.putVoid())))
+            enumerate = shouldEnumerate(path, pidl.get());
     }
     if (!folder || !enumerate)
         return std::move(listing).sorted(textPlatform());
@@ -120,8 +102,9 @@ FolderContents ShellListing::list(const std::wstring& path, bool includeHidden, 
     if (folder->EnumObjects(nullptr, flags, items.put()) != S_OK || !items)
         return std::move(listing).sorted(textPlatform());
 
-    LPITEMIDLIST item = nullptr;
-    while (items->Next(1, &item, nullptr) == S_OK) {
+    UniqueItemList owned;
+    while (items->Next(1, owned.put(), nullptr) == S_OK) {
+        const ITEMIDLIST* item = owned.get();
         std::wstring name;
         STRRET ret{};
         if (SUCCEEDED(folder->GetDisplayNameOf(item, SHGDN_FORPARSING, &ret))) {
@@ -145,7 +128,6 @@ FolderContents ShellListing::list(const std::wstring& path, bool includeHidden, 
         }
         std::wstring key = sortKey(order, name, isFolder, modified, lowerCase);
         listing.add(std::move(name), isFolder, std::move(key));
-        m_allocator->Free(item);
     }
     markPhase("enumerate");
     return std::move(listing).sortedByCollation(collationKey);

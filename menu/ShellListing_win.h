@@ -13,7 +13,7 @@ namespace pvn {
 
 class ShellListing {
 public:
-    ShellListing(IShellFolder* desktop, IMalloc* allocator) : m_desktop(desktop), m_allocator(allocator) {}
+    explicit ShellListing(IShellFolder* desktop) : m_desktop(desktop) {}
 
     // The folder's entries, sorted; empty for a path that cannot be parsed, bound or enumerated, and
     // for virtual folders.
@@ -23,7 +23,6 @@ private:
     bool shouldEnumerate(const std::wstring& path, PCIDLIST_ABSOLUTE pidl) const;
 
     IShellFolder* m_desktop;
-    IMalloc* m_allocator;
 };
 
 // FindFirstFileW on path\* succeeds or finds nothing; critical-error boxes are suppressed for drive

@@ -3,19 +3,14 @@
 #include "shellext/CShellExtent_win.h"
 #include "shellext/ComGuard_win.h"
 
+#include "common/ComObject_win.h"
+
 #include <new>
 
 namespace pvn::shellext {
 
 STDMETHODIMP CClassFactory::QueryInterface(REFIID iid, void** out) {
-    if (!out)
-        return E_POINTER;
-    *out = nullptr;
-    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IClassFactory))
-        return E_NOINTERFACE;
-    *out = static_cast<IClassFactory*>(this);
-    AddRef();
-    return S_OK;
+    return queryInterface(iid, out, {{IID_IClassFactory, static_cast<IClassFactory*>(this)}});
 }
 
 STDMETHODIMP_(ULONG) CClassFactory::AddRef() { return ++m_refs; }

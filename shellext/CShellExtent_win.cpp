@@ -1,5 +1,6 @@
 #include "shellext/CShellExtent_win.h"
 
+#include "common/ComObject_win.h"
 #include "common/ErrorBox_win.h"
 #include "common/MessagePump_win.h"
 #include "common/Paths_win.h"
@@ -79,17 +80,9 @@ CShellExtent::CShellExtent() {
 }
 
 STDMETHODIMP CShellExtent::QueryInterface(REFIID iid, void** out) {
-    if (!out)
-        return E_POINTER;
-    *out = nullptr;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IShellExtInit))
-        *out = static_cast<IShellExtInit*>(this);
-    else if (IsEqualIID(iid, IID_IContextMenu))
-        *out = static_cast<IContextMenu*>(this);
-    else
-        return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
+    return queryInterface(iid, out,
+                          {{IID_IShellExtInit, static_cast<IShellExtInit*>(this)},
+                           {IID_IContextMenu, static_cast<IContextMenu*>(this)}});
 }
 
 STDMETHODIMP_(ULONG) CShellExtent::AddRef() { return ++m_refs; }

@@ -1,5 +1,6 @@
 #include "tray/FCtxtWin_win.h"
 
+#include "common/CriticalErrorMode_win.h"
 #include "common/ErrorBox_win.h"
 #include "common/MessagePump_win.h"
 #include "common/Paths.h"
@@ -17,23 +18,6 @@ FCtxtWin* FCtxtWin::s_instance = nullptr;
 namespace {
 
 constexpr wchar_t kContextWindowClass[] = L"PVNCTXTWINCLASS";
-
-// A drive without a medium would otherwise ask the user to insert one while its menu is built.
-class CriticalErrorsFailed {
-public:
-    explicit CriticalErrorsFailed(bool active)
-        : m_active(active), m_previous(active ? SetErrorMode(SEM_FAILCRITICALERRORS) : 0) {}
-    ~CriticalErrorsFailed() {
-        if (m_active)
-            SetErrorMode(m_previous);
-    }
-    CriticalErrorsFailed(const CriticalErrorsFailed&) = delete;
-    CriticalErrorsFailed& operator=(const CriticalErrorsFailed&) = delete;
-
-private:
-    bool m_active;
-    UINT m_previous;
-};
 
 } // namespace
 
@@ -79,7 +63,8 @@ std::intptr_t FCtxtWin::showMenu(const std::optional<std::wstring>& item, POINT 
 
     const std::wstring path = item.value_or(L"");
     const std::wstring workingFolder = parentFolder(path);
-    const CriticalErrorsFailed errorMode(isDriveRoot(path));
+    // A drive without a medium would otherwise ask the user to insert one while its menu is built.
+    const CriticalErrorsOff errorMode(isDriveRoot(path));
     const auto menu = ShellItemMenu::bind(*m_desktop.get(), path, m_window);
     if (!menu)
         return kContextNothingChosen;

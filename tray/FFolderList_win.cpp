@@ -2,6 +2,7 @@
 
 #include "common/CriticalErrorMode_win.h"
 #include "common/ErrorBox_win.h"
+#include "common/ShellIcon_win.h"
 #include "common/ShortenPath_win.h"
 #include "tray/NetworkIcon_win.h"
 #include "tray/TrayMenuRules.h"
@@ -12,14 +13,6 @@ namespace pvn {
 namespace {
 
 constexpr std::size_t kIconGrowth = 100;
-
-HICON shellIcon(const std::wstring& path, UINT extraFlags) {
-    SHFILEINFOW info{};
-    if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info,
-                        SHGFI_ICON | SHGFI_SMALLICON | SHGFI_SHELLICONSIZE | extraFlags))
-        return nullptr;
-    return info.hIcon;
-}
 
 } // namespace
 
@@ -46,8 +39,8 @@ int FFolderList::add(const std::wstring& path, const std::optional<std::wstring>
             open = closed = networkIcon();
             break;
         case EntryIconSource::Shell:
-            open = shellIcon(path, SHGFI_OPENICON);
-            closed = shellIcon(path, 0);
+            open = shellSmallIcon(path, true).release();
+            closed = shellSmallIcon(path).release();
             break;
         case EntryIconSource::None:
             break;

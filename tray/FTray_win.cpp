@@ -2,6 +2,7 @@
 #include "tray/FTray_win.h"
 
 #include "common/ErrorBox_win.h"
+#include "common/MenuWindow_win.h"
 #include "common/OsCheck_win.h"
 #include "common/Paths.h"
 #include "common/Paths_win.h"
@@ -20,18 +21,6 @@ FTray* FTray::s_instance = nullptr;
 namespace {
 
 constexpr UINT kNotifyIconId = 1;
-
-// The menu font of the non-client metrics, asked with the structure size of the systems the
-// programs were first written for, which every later system accepts. A failed call leaves the
-// structure zeroed, which gives the default font.
-UniqueFont createMenuFont() {
-    NONCLIENTMETRICSW metrics{};
-    constexpr UINT kMetricsSize = 500;
-    static_assert(sizeof metrics >= kMetricsSize);
-    metrics.cbSize = kMetricsSize;
-    check(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kMetricsSize, &metrics, 0), "SystemParametersInfoW");
-    return UniqueFont(CreateFontIndirectW(&metrics.lfMenuFont));
-}
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "tray/MenuInputHooks_win.h"
 
+#include "common/MenuWindow_win.h"
+
 #include <utility>
 
 namespace pvn {
@@ -9,27 +11,17 @@ namespace {
 MenuInputHooks* g_active = nullptr;
 MenuInputHooks::Input g_pending = MenuInputHooks::Input::None;
 
-bool isMenuWindow(HWND window) {
-    wchar_t name[16] = {};
-    return window && GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32768") == 0;
-}
-
 } // namespace
 
 MenuInputHooks::MenuInputHooks(HWND owner, UINT wakeMessage)
     : m_owner(owner), m_wakeMessage(wakeMessage), m_outer(g_active) {
     g_active = this;
     g_pending = Input::None;
-    const DWORD thread = GetCurrentThreadId();
-    m_filterHook = SetWindowsHookExW(WH_MSGFILTER, messageFilter, nullptr, thread);
-    m_mouseHook = SetWindowsHookExW(WH_MOUSE, mouse, nullptr, thread);
+    m_hooks = hookMenuLoop(mouse, messageFilter);
 }
 
 MenuInputHooks::~MenuInputHooks() {
-    if (m_mouseHook)
-        UnhookWindowsHookEx(m_mouseHook);
-    if (m_filterHook)
-        UnhookWindowsHookEx(m_filterHook);
+    m_hooks = {};
     g_active = m_outer;
     g_pending = Input::None;
 }

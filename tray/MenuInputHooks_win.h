@@ -7,6 +7,8 @@
 // owner's own handlers never see the same key or click a second time. The action itself runs
 // later, when the menu loop dispatches the owner's wake-up message: a box shown inside the hook
 // would run its own loop while the menu still holds the button message, and see it again.
+#include "common/MenuWindow_win.h"
+
 #include <windows.h>
 
 namespace pvn {
@@ -31,8 +33,7 @@ private:
 
     HWND m_owner;
     UINT m_wakeMessage;
-    HHOOK m_filterHook = nullptr;
-    HHOOK m_mouseHook = nullptr;
+    MenuHooks m_hooks;
     MenuInputHooks* m_outer = nullptr;
 };
 

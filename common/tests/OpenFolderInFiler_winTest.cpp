@@ -9,12 +9,7 @@
 namespace pvn {
 namespace {
 
-std::wstring testFolder() {
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    return folder.substr(0, folder.rfind(L'\\'));
-}
+std::wstring testFolder() { return programFolder(); }
 
 std::wstring fromUtf8(const std::string& bytes) {
     const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);

@@ -37,8 +37,7 @@ TEST(PathExistence, RootsAndSharesCountAsExisting) {
 }
 
 TEST(PathExistence, FolderOnlyVariantRejectsFiles) {
-    wchar_t exe[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    const std::wstring exe = modulePath();
     EXPECT_TRUE(pathExists(exe));
     EXPECT_FALSE(folderExists(exe));
 }

@@ -1,4 +1,5 @@
 #include "common/SusiePlugins_win.h"
+#include "common/Paths_win.h"
 #include "common/tests/support/TestFiles_win.h"
 
 #include <gtest/gtest.h>
@@ -9,10 +10,7 @@ namespace pvn {
 namespace {
 
 std::wstring testPluginFolder() {
-    wchar_t exe[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring folder = exe;
-    return folder.substr(0, folder.rfind(L'\\')) + L"\\testplugins\\";
+    return programFolder() + L"\\testplugins\\";
 }
 
 std::vector<std::wstring> listTexts(const std::vector<SusiePlugin>& plugins) {

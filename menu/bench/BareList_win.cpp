@@ -5,6 +5,8 @@
 #include "menu/PhaseMark_win.h"
 #include "menu/bench/ShellFloor_win.h"
 
+#include "common/Handle_win.h"
+
 #include <windows.h>
 #include <ole2.h>
 #include <shellapi.h>
@@ -15,7 +17,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     if (!argv || argc < 2)
         return 2;
     pvn::markPhase("entry");
-    OleInitialize(nullptr);
+    pvn::ScopedOleInit ole;
     pvn::markPhase("ole");
     const std::size_t entries = pvn::bench::listThroughShell(argv[1]);
     pvn::markPhase("listing");
@@ -29,7 +31,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     TrackPopupMenuEx(menu, TPM_RETURNCMD, 100, 100, window, nullptr);
     DestroyMenu(menu);
     DestroyWindow(window);
-    OleUninitialize();
     LocalFree(argv);
     return 0;
 }

@@ -32,11 +32,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     std::size_t entries = 0;
     double milliseconds = 0;
     if (mode == L"floor") {
-        OleInitialize(nullptr);
+        pvn::ScopedOleInit ole;
         const auto start = Clock::now();
         entries = pvn::bench::listThroughShell(folder);
         milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-        OleUninitialize();
     } else if (mode == L"insert") {
         // The system's own cost of a menu of that many owner-drawn items, inserted one by one.
         entries = pvn::bench::listThroughShell(folder);
@@ -54,17 +53,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
         milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         DestroyMenu(menu);
     } else if (mode == L"list") {
-        OleInitialize(nullptr);
+        pvn::ScopedOleInit ole;
         pvn::ComPtr<IShellFolder> desktop;
-        pvn::ComPtr<IMalloc> allocator;
         SHGetDesktopFolder(desktop.put());
-        SHGetMalloc(allocator.put());
         const auto start = Clock::now();
         const pvn::FolderContents contents =
-            pvn::ShellListing(desktop.get(), allocator.get()).list(folder, false, pvn::SortOrder::Name);
+            pvn::ShellListing(desktop.get()).list(folder, false, pvn::SortOrder::Name);
         milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         entries = contents.folders.size() + contents.files.size();
-        OleUninitialize();
     } else {
         pvn::MainContext context;
         context.instance = instance;

@@ -7,6 +7,7 @@
 // marks can be set against the same start.
 //   PvnStartBench settings INSTALL_FOLDER
 // writes the settings key as installation does, with InstallDir naming the folder.
+#include "common/MenuWindow_win.h"
 #include "common/Settings_win.h"
 
 #include <windows.h>
@@ -28,9 +29,7 @@ BOOL CALLBACK findMenu(HWND window, LPARAM data) {
     GetWindowThreadProcessId(window, &owner);
     if (owner != search->process || !IsWindowVisible(window))
         return TRUE;
-    wchar_t name[16] = L"";
-    GetClassNameW(window, name, 16);
-    if (lstrcmpW(name, L"#32768") != 0)
+    if (!pvn::isMenuWindow(window))
         return TRUE;
     search->found = true;
     return FALSE;

@@ -17,15 +17,13 @@ class ShellListingTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(SUCCEEDED(SHGetDesktopFolder(m_desktop.put())));
-        ASSERT_TRUE(SUCCEEDED(SHGetMalloc(m_allocator.put())));
     }
     FolderContents list(const std::wstring& path, bool hidden, SortOrder order = SortOrder::Name) {
-        return ShellListing(m_desktop.get(), m_allocator.get()).list(path, hidden, order);
+        return ShellListing(m_desktop.get()).list(path, hidden, order);
     }
 
     ScopedCoInit m_com;
     ComPtr<IShellFolder> m_desktop;
-    ComPtr<IMalloc> m_allocator;
 };
 
 TEST_F(ShellListingTest, FoldersFilesHiddenEntriesAndArchives) {

@@ -10,24 +10,6 @@
 namespace pvn {
 namespace {
 
-// An item identifier list from the shell allocator.
-class ShellItemId {
-public:
-    explicit ShellItemId(IMalloc* allocator) : m_allocator(allocator) {}
-    ~ShellItemId() {
-        if (m_id)
-            m_allocator->Free(m_id);
-    }
-    ShellItemId(const ShellItemId&) = delete;
-    ShellItemId& operator=(const ShellItemId&) = delete;
-    LPITEMIDLIST* put() { return &m_id; }
-    LPITEMIDLIST get() const { return m_id; }
-
-private:
-    IMalloc* m_allocator;
-    LPITEMIDLIST m_id = nullptr;
-};
-
 std::optional<Picture> copyBitmap(HWND owner, HBITMAP bitmap) {
     BITMAP size{};
     if (::GetObjectW(bitmap, sizeof size, &size) == 0 || size.bmWidth <= 0 || size.bmHeight <= 0)
@@ -60,15 +42,12 @@ std::wstring thumbnailCaption(int width, int height) {
 }
 
 std::optional<Picture> shellThumbnail(HWND owner, const std::wstring& path, SizeWH box) {
-    ComPtr<IMalloc> allocator;
-    if (!checkHr(::SHGetMalloc(allocator.put()), "SHGetMalloc"))
-        return std::nullopt;
     ComPtr<IShellFolder> desktop;
     if (!checkHr(::SHGetDesktopFolder(desktop.put()), "SHGetDesktopFolder"))
         return std::nullopt;
     std::wstring folderPath = parentFolder(path);
     std::wstring name = fileName(path);
-    ShellItemId folderId(allocator.get());
+    UniqueItemList folderId;
     if (!checkHr(
             desktop->ParseDisplayName(owner, nullptr, folderPath.data(), nullptr, folderId.put(), nullptr),
             "ParseDisplayName"))
@@ -77,7 +56,7 @@ std::optional<Picture> shellThumbnail(HWND owner, const std::wstring& path, Size
     if (!checkHr(desktop->BindToObject(folderId.get(), nullptr, IID_IShellFolder, folder.putVoid()),
                  "BindToObject"))
         return std::nullopt;
-    ShellItemId itemId(allocator.get());
+    UniqueItemList itemId;
     if (!checkHr(folder->ParseDisplayName(owner, nullptr, name.data(), nullptr, itemId.put(), nullptr),
                  "ParseDisplayName"))
         return std::nullopt;

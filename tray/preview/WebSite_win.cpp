@@ -1,5 +1,7 @@
 #include "tray/preview/WebSite_win.h"
 
+#include "common/ComObject_win.h"
+
 #include <exdisp.h>
 #include <exdispid.h>
 #include <mshtmdid.h>
@@ -28,21 +30,14 @@ DWORD webDownloadControl() {
 }
 
 HRESULT WebSite::QueryInterface(REFIID iid, void** out) {
-    if (!out)
-        return E_POINTER;
-    *out = nullptr;
-    if (iid == IID_IUnknown || iid == IID_IOleClientSite)
-        *out = static_cast<IOleClientSite*>(this);
-    else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite)
-        *out = static_cast<IOleInPlaceSite*>(this);
-    else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame)
-        *out = static_cast<IOleInPlaceFrame*>(this);
-    else if (iid == IID_IDispatch || iid == DIID_DWebBrowserEvents2)
-        *out = static_cast<IDispatch*>(this);
-    else
-        return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
+    return queryInterface(iid, out,
+                          {{IID_IOleClientSite, static_cast<IOleClientSite*>(this)},
+                           {IID_IOleWindow, static_cast<IOleInPlaceSite*>(this)},
+                           {IID_IOleInPlaceSite, static_cast<IOleInPlaceSite*>(this)},
+                           {IID_IOleInPlaceUIWindow, static_cast<IOleInPlaceFrame*>(this)},
+                           {IID_IOleInPlaceFrame, static_cast<IOleInPlaceFrame*>(this)},
+                           {IID_IDispatch, static_cast<IDispatch*>(this)},
+                           {DIID_DWebBrowserEvents2, static_cast<IDispatch*>(this)}});
 }
 
 ULONG WebSite::Release() {

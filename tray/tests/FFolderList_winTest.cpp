@@ -1,6 +1,8 @@
 // FFolderList inside the test process: icons by kind of path, the shared network icon, shortened
 // texts and the menu it fills.
 #include "tray/FFolderList_win.h"
+
+#include "common/MenuWindow_win.h"
 #include "tray/NetworkIcon_win.h"
 #include "tray/TrayMenuRules.h"
 
@@ -14,10 +16,7 @@ protected:
     void SetUp() override {
         m_window.reset(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
         ASSERT_TRUE(m_window);
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof metrics;
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-        m_font.reset(CreateFontIndirectW(&metrics.lfMenuFont));
+        m_font = createMenuFont();
     }
 
     int textWidth(const std::wstring& text) {

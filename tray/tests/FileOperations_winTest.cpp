@@ -2,6 +2,7 @@
 // and driven through its accelerators; the file system, the recent list, the boxes and the
 // Explorer windows tell what happened.
 #include "common/Handle_win.h"
+#include "common/MenuWindow_win.h"
 #include "common/RequestPayload.h"
 #include "common/TraySender_win.h"
 #include "common/tests/support/BoxWatcher_win.h"
@@ -142,8 +143,8 @@ protected:
 
     static std::size_t visibleMenuCount() {
         std::size_t count = 0;
-        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w;
-             w = FindWindowExW(nullptr, w, L"#32768", nullptr))
+        for (HWND w = FindWindowExW(nullptr, nullptr, kMenuWindowClass, nullptr); w;
+             w = FindWindowExW(nullptr, w, kMenuWindowClass, nullptr))
             count += IsWindowVisible(w) ? 1 : 0;
         return count;
     }

@@ -2,6 +2,7 @@
 //   PvnDriver [--out FILE] STEP...
 //   box [yes|no|ok|cancel] [TIMEOUT]   wait for a "Parvane" box, print "box: <text>", press the button
 //   menu [TIMEOUT]                     wait for a pop-up menu, print "menu: x y w h" and its items
+//                                      (a menu of another process cannot be read under Wine)
 //   choose N                           highlight item N of the open menu (1 = first) and press Enter
 //   tab N                              highlight item N and press Tab
 //   cancel                             Esc
@@ -18,6 +19,7 @@
 //   fileop N PATH...                   request 5 with the N paths, print the answer
 // Prints "fail: <step>" and ends with 1 at the first step that finds nothing to act on. A program of
 // the GUI subsystem has no standard output on Windows: use --out there.
+#include "common/Paths_win.h"
 #include "common/RequestMessage_win.h"
 #include "common/TraySender_win.h"
 #include "common/tests/support/BoxWatcher_win.h"
@@ -27,6 +29,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -128,9 +131,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                 GetWindowRect(menu, &r);
                 print(L"menu: " + std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
                       std::to_wstring(r.right - r.left) + L" " + std::to_wstring(r.bottom - r.top));
-                if (auto items = pvn::test::menuItemTexts(menu))
-                    for (const auto& item : *items)
+                try {
+                    for (const auto& item : pvn::test::menuItemTexts(menu))
                         print(L"item: " + item);
+                } catch (const std::runtime_error&) {
+                    print(L"items: not readable from another process");
+                }
             }
         } else if (step == L"choose") {
             ok = highlightAndPress(number(next()), VK_RETURN);
@@ -183,8 +189,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             const unsigned count = hasNumber() ? number(next()) : 1;
             HWND tray = FindWindowW(pvn::kTrayWindowClass, L"PVNTray.exe");
             ok = tray != nullptr;
-            wchar_t own[MAX_PATH] = {};
-            GetModuleFileNameW(nullptr, own, MAX_PATH);
+            const std::wstring own = pvn::modulePath();
             const pvn::RequestPayload request =
                 code == pvn::toWParam(pvn::RequestCode::FileOperationItems)
                     ? pvn::makeFileOperationRequest({own})

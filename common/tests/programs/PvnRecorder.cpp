@@ -3,13 +3,13 @@
 // As PVNSet.exe it stays for a moment, as the settings program would while the user works in it.
 #include "common/CommandLine.h"
 #include "common/Paths.h"
+#include "common/Paths_win.h"
 #include "common/tests/support/Driver_win.h"
 
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    wchar_t own[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, own, MAX_PATH);
+    const std::wstring own = pvn::modulePath();
     wchar_t current[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, current);
     const pvn::CommandLine line = pvn::splitCommandLine(GetCommandLineW());

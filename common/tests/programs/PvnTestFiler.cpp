@@ -1,18 +1,15 @@
 // Stands in for the user's filer: records its arguments and working directory, one per line in
 // UTF-8, to PvnTestFiler.log beside itself, and ends. The record appears whole (written to a
 // temporary file first), so a test never reads half of it.
+#include "common/Paths_win.h"
+
 #include <windows.h>
 
 #include <string>
 
 namespace {
 
-std::wstring ownFolder() {
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    return folder.substr(0, folder.rfind(L'\\') + 1);
-}
+std::wstring ownFolder() { return pvn::programFolder() + L"\\"; }
 
 std::string utf8(const std::wstring& text) {
     const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,

@@ -1,5 +1,9 @@
 #include "common/tests/support/Driver_win.h"
 
+#include "common/MenuWindow_win.h"
+
+#include <stdexcept>
+
 namespace pvn::test {
 namespace {
 
@@ -8,8 +12,7 @@ struct MenuSearch {
 };
 
 BOOL CALLBACK findMenuWindow(HWND window, LPARAM param) {
-    wchar_t name[16] = {};
-    if (IsWindowVisible(window) && GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32768") == 0) {
+    if (IsWindowVisible(window) && isMenuWindow(window)) {
         reinterpret_cast<MenuSearch*>(param)->found = window;
         return FALSE;
     }
@@ -57,11 +60,11 @@ bool waitForNoPopupMenu(DWORD milliseconds) {
     return false;
 }
 
-std::optional<std::vector<std::wstring>> menuItemTexts(HWND menuWindow) {
+std::vector<std::wstring> menuItemTexts(HWND menuWindow) {
     auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
     const int count = menu ? GetMenuItemCount(menu) : -1;
     if (count < 0)
-        return std::nullopt;
+        throw std::runtime_error("menuItemTexts: the menu cannot be read from this process");
     std::vector<std::wstring> texts;
     for (int i = 0; i < count; ++i) {
         wchar_t text[512] = {};
@@ -71,7 +74,7 @@ std::optional<std::vector<std::wstring>> menuItemTexts(HWND menuWindow) {
         info.dwTypeData = text;
         info.cch = 511;
         if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info))
-            return std::nullopt;
+            throw std::runtime_error("menuItemTexts: an item cannot be read from this process");
         texts.push_back(info.fType & MFT_SEPARATOR ? L"-" : text);
     }
     return texts;

@@ -14,9 +14,10 @@ namespace pvn::test {
 HWND waitForPopupMenu(DWORD milliseconds = 5000);
 // True once no pop-up menu is visible.
 bool waitForNoPopupMenu(DWORD milliseconds = 5000);
-// The texts of a menu window's items ("-" for separators, "" for owner-drawn items), when the
-// system lets another process read the menu.
-std::optional<std::vector<std::wstring>> menuItemTexts(HWND menuWindow);
+// The texts of a menu window's items ("-" for separators, "" for owner-drawn items). Throws
+// std::runtime_error when the menu cannot be read: under Wine menus are per process, so only a
+// menu of the calling process can be read; check another process's menu through its effects.
+std::vector<std::wstring> menuItemTexts(HWND menuWindow);
 
 // Each key pressed and released in turn.
 void tapKeys(std::initializer_list<WORD> keys);

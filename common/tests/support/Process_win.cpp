@@ -1,15 +1,12 @@
 #include "common/tests/support/Process_win.h"
 
+#include "common/Paths_win.h"
+
 #include <vector>
 
 namespace pvn::test {
 
-std::wstring binFolder() {
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring p(path, n);
-    return p.substr(0, p.find_last_of(L'\\') + 1);
-}
+std::wstring binFolder() { return programFolder() + L"\\"; }
 
 bool ChildProcess::start(const std::wstring& program, const std::wstring& args, const std::wstring& workDir) {
     kill();

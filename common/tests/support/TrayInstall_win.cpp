@@ -1,6 +1,7 @@
 #include "common/tests/support/TrayInstall_win.h"
 
 #include "common/ListFile_win.h"
+#include "common/MenuWindow_win.h"
 #include "common/Paths.h"
 #include "common/RequestMessage_win.h"
 #include "common/Settings_win.h"
@@ -42,7 +43,7 @@ namespace {
 
 // At start the tray tracks a menu of its own to measure the menu metrics, and answers requests from
 // inside that menu's loop: a click sent then would go to that menu instead of the icon.
-bool showsMenu(DWORD pid) { return windowOfProcess(pid, L"#32768", true) != nullptr; }
+bool showsMenu(DWORD pid) { return windowOfProcess(pid, kMenuWindowClass, true) != nullptr; }
 
 std::wstring listPath(const wchar_t* name) {
     auto path = listFilePath(name);

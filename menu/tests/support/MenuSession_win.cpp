@@ -1,6 +1,7 @@
 #include "menu/tests/support/MenuSession_win.h"
 
 #include "common/ListFile_win.h"
+#include "common/MenuWindow_win.h"
 #include "common/Paths.h"
 #include "common/RegKey_win.h"
 #include "common/SettingsKey.h"
@@ -106,8 +107,7 @@ std::vector<HWND> MenuSession::menuWindows() {
     std::vector<HWND> out;
     EnumWindows(
         [](HWND window, LPARAM list) -> BOOL {
-            wchar_t name[16] = L"";
-            if (IsWindowVisible(window) && GetClassNameW(window, name, 16) && lstrcmpW(name, L"#32768") == 0)
+            if (IsWindowVisible(window) && isMenuWindow(window))
                 reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
             return TRUE;
         },

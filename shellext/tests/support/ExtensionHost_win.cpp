@@ -47,27 +47,26 @@ ComPtr<IDataObject> shellDataObject(const std::vector<std::wstring>& paths) {
     ComPtr<IShellFolder> desktop;
     if (FAILED(SHGetDesktopFolder(desktop.put())))
         return data;
-    LPITEMIDLIST parentList = nullptr;
+    UniqueItemList parentList;
     if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, const_cast<wchar_t*>(parent.c_str()), nullptr,
-                                         &parentList, nullptr)))
+                                         parentList.put(), nullptr)))
         return data;
     ComPtr<IShellFolder> folder;
-    const HRESULT bound = desktop->BindToObject(parentList, nullptr, IID_IShellFolder, folder.putVoid());
-    CoTaskMemFree(parentList);
-    if (FAILED(bound))
+    if (FAILED(desktop->BindToObject(parentList.get(), nullptr, IID_IShellFolder, folder.putVoid())))
         return data;
-    std::vector<LPITEMIDLIST> children;
+    std::vector<UniqueItemList> children;
+    std::vector<LPCITEMIDLIST> items;
     for (const auto& path : paths) {
         std::wstring name = path.substr(path.find_last_of(L'\\') + 1);
-        LPITEMIDLIST child = nullptr;
-        if (SUCCEEDED(folder->ParseDisplayName(nullptr, nullptr, name.data(), nullptr, &child, nullptr)))
-            children.push_back(child);
+        UniqueItemList child;
+        if (SUCCEEDED(folder->ParseDisplayName(nullptr, nullptr, name.data(), nullptr, child.put(), nullptr))) {
+            items.push_back(child.get());
+            children.push_back(std::move(child));
+        }
     }
-    if (children.size() == paths.size())
-        folder->GetUIObjectOf(nullptr, static_cast<UINT>(children.size()),
-                              const_cast<LPCITEMIDLIST*>(children.data()), IID_IDataObject, nullptr, data.putVoid());
-    for (auto* child : children)
-        CoTaskMemFree(child);
+    if (items.size() == paths.size())
+        folder->GetUIObjectOf(nullptr, static_cast<UINT>(items.size()), items.data(), IID_IDataObject, nullptr,
+                              data.putVoid());
     return data;
 }
 

@@ -1,5 +1,7 @@
 #include "shellext/tests/support/TestDataObject_win.h"
 
+#include "common/ComObject_win.h"
+
 #include <cstring>
 
 namespace pvn::test {
@@ -9,14 +11,7 @@ ComPtr<IDataObject> TestDataObject::make(std::optional<std::vector<std::byte>> d
 }
 
 STDMETHODIMP TestDataObject::QueryInterface(REFIID iid, void** out) {
-    if (!out)
-        return E_POINTER;
-    *out = nullptr;
-    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDataObject))
-        return E_NOINTERFACE;
-    *out = static_cast<IDataObject*>(this);
-    AddRef();
-    return S_OK;
+    return queryInterface(iid, out, {{IID_IDataObject, static_cast<IDataObject*>(this)}});
 }
 
 STDMETHODIMP_(ULONG) TestDataObject::AddRef() { return ++m_refs; }

@@ -98,8 +98,9 @@ TEST(MediaPlayerTest, AFileMciCannotOpenGivesNoPlayerAndNoError) {
 
 class WebHostTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr))); }
-    void TearDown() override { OleUninitialize(); }
+    void SetUp() override { ASSERT_TRUE(SUCCEEDED(m_ole.result())); }
+
+    ScopedOleInit m_ole;
 };
 
 TEST_F(WebHostTest, APageIsHostedInAChildOfTheBoxAndReplacedByTheNext) {

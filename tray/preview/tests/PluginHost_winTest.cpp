@@ -1,6 +1,7 @@
 // The plug-in host with our own test plug-ins (common/tests/plugins), as the preview uses it.
 #include "tray/preview/PluginHost_win.h"
 
+#include "common/Paths_win.h"
 #include "common/tests/support/TestFiles_win.h"
 
 #include <gmock/gmock.h>
@@ -14,12 +15,7 @@ namespace {
 
 using ::testing::ElementsAre;
 
-std::wstring besideTests(const std::wstring& name) {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self);
-    return path.substr(0, path.rfind(L'\\') + 1) + name;
-}
+std::wstring besideTests(const std::wstring& name) { return programFolder() + L"\\" + name; }
 
 // Header of the test plug-ins' files: magic, mode, pad, width, height.
 std::string testFile(const char* magic, char mode, std::int32_t width, std::int32_t height,

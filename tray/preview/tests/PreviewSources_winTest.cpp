@@ -1,6 +1,7 @@
 // The picture, plug-in, media and web-page steps as the preview window calls them.
 #include "tray/preview/PreviewSources_win.h"
 
+#include "common/Paths_win.h"
 #include "common/tests/support/TestFiles_win.h"
 #include "tray/preview/Win32ByteSource_win.h"
 #include "tray/preview/tests/BitmapBytes.h"
@@ -12,12 +13,7 @@
 namespace pvn {
 namespace {
 
-std::wstring besideTests(const std::wstring& name) {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self);
-    return path.substr(0, path.rfind(L'\\') + 1) + name;
-}
+std::wstring besideTests(const std::wstring& name) { return programFolder() + L"\\" + name; }
 
 class PreviewSourcesTest : public ::testing::Test {
 protected:
@@ -93,16 +89,14 @@ TEST_F(PreviewSourcesTest, PluginsTakeAPageAndListAnArchive) {
 }
 
 TEST_F(PreviewSourcesTest, WebPagesGetAHostOfTheBox) {
-    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
-    {
-        std::unique_ptr<LivePreview> host;
-        settings.ttWidth = 300;
-        settings.ttHeight = 200;
-        EXPECT_EQ(startWebPreview(context(folder.file(L"x.html", "<p>x</p>")), host), StepResult::Shown);
-        EXPECT_TRUE(host);
-        EXPECT_EQ(shown, (std::pair<int, int>{300, 200}));
-    }
-    OleUninitialize();
+    ScopedOleInit ole;
+    ASSERT_TRUE(SUCCEEDED(ole.result()));
+    std::unique_ptr<LivePreview> host;
+    settings.ttWidth = 300;
+    settings.ttHeight = 200;
+    EXPECT_EQ(startWebPreview(context(folder.file(L"x.html", "<p>x</p>")), host), StepResult::Shown);
+    EXPECT_TRUE(host);
+    EXPECT_EQ(shown, (std::pair<int, int>{300, 200}));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Entry of PVNTray: one instance per argument text, the resident tray or one command-line run.
 #include "common/ErrorBox_win.h"
+#include "common/Handle_win.h"
 #include "common/InstanceMutex_win.h"
 #include "common/IntegrityCheck_win.h"
 #include "common/MessagePump_win.h"
@@ -11,8 +12,6 @@
 #include "tray/FTray_win.h"
 #include "tray/TrayMode.h"
 
-#include <ole2.h>
-
 #include <string>
 
 namespace pvn {
@@ -20,20 +19,6 @@ namespace {
 
 // The folder of the program file itself: the command line holds whatever the starting process wrote.
 std::wstring ownFolder() { return parentFolder(modulePath()); }
-
-class OleSession {
-public:
-    OleSession() : m_result(OleInitialize(nullptr)) {}
-    ~OleSession() {
-        if (SUCCEEDED(m_result))
-            OleUninitialize();
-    }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-
-private:
-    HRESULT m_result;
-};
 
 int runTray(const CommandLine& commandLine) {
     const TrayMode mode = parseTrayMode(commandLine.arguments);
@@ -46,7 +31,7 @@ int runTray(const CommandLine& commandLine) {
         showMessage(kWrongArgumentMessage);
         return 1;
     }
-    OleSession ole;
+    ScopedOleInit ole;
     FTray tray(ownFolder(), mode);
     if (!tray.complete())
         return 1;
