@@ -3,6 +3,7 @@
 #include "common/ErrorBox_win.h"
 #include "common/ListFile_win.h"
 #include "common/Paths_win.h"
+#include "common/SettingsTable.h"
 #include "common/Settings_win.h"
 #include "common/TextPlatform.h"
 #include "settings/CWinLib_win.h"
@@ -103,7 +104,7 @@ void FolderListEditor::initialize() {
     ListEditorInput input;
     DWORD sortType = 1;
     if (RegKey key = openSettingsForReading(); key.isOpen())
-        key.readDword(L"RecentSortType", sortType);
+        key.readDword(settingName(SettingId::RecentSortType), sortType);
     input.recentSortType = static_cast<int>(sortType);
     m_recent = readSource(recentListPath());
     m_favorites = readSource(favoritesListPath());

@@ -7,6 +7,7 @@
 #include "common/Paths_win.h"
 #include "common/RequestMessage_win.h"
 #include "common/SettingsKey.h"
+#include "common/SettingsTable.h"
 #include "common/TrayHandle_win.h"
 #include "settings/ProgressWindow_win.h"
 #include "settings/RegistryPlan_win.h"
@@ -95,7 +96,7 @@ Installer::Installer(int osLevel) : m_osLevel(osLevel) {
     if (m_settings.isOpen()) {
         m_trayWindow = readTrayHandle(m_settings).value_or(nullptr);
         std::wstring version;
-        m_settings.readString(L"Version", version);
+        m_settings.readString(settingName(SettingId::Version), version);
         m_storedVersion = version;
     }
     m_dataFolder = joinPath(folderOrEmpty(CSIDL_APPDATA), kListFolder);
@@ -146,7 +147,7 @@ void Installer::install(bool wantDocuments, bool wantDriveList) {
     progress.setPosition(80);
 
     RegKey settings(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE, true);
-    settings.writeString(L"InstallDir", m_installDir);
+    settings.writeString(settingName(SettingId::InstallDir), m_installDir);
     settings.writeString(L"Version", kVersionText);
     settings.close();
 

@@ -8,6 +8,7 @@
 //   PvnStartBench settings INSTALL_FOLDER
 // writes the settings key as installation does, with InstallDir naming the folder.
 #include "common/MenuWindow_win.h"
+#include "common/SettingsTable.h"
 #include "common/Settings_win.h"
 
 #include <windows.h>
@@ -48,7 +49,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
         if (!pvn::saveSettings(values, true))
             return 1;
         pvn::RegKey key = pvn::openSettingsForWriting();
-        return key.writeString(L"InstallDir", argv[2]) ? 0 : 1;
+        return key.writeString(pvn::settingName(pvn::SettingId::InstallDir), argv[2]) ? 0 : 1;
     }
     if (!argv || argc < 5)
         return 2;
