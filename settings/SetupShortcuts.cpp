@@ -5,23 +5,23 @@
 namespace pvn {
 namespace {
 
-ShortcutSpec shortcut(std::wstring_view folder, const wchar_t* name, std::wstring_view installDir,
+ShortcutPlan shortcut(std::wstring_view folder, const wchar_t* name, std::wstring_view installDir,
                       const wchar_t* program, std::wstring_view arguments) {
     return {joinPath(folder, name), joinPath(installDir, program), std::wstring(arguments), std::wstring(installDir)};
 }
 
 } // namespace
 
-ShortcutSpec trayShortcut(std::wstring_view startupFolder, std::wstring_view installDir) {
+ShortcutPlan trayShortcut(std::wstring_view startupFolder, std::wstring_view installDir) {
     return shortcut(startupFolder, kTrayShortcutName, installDir, L"PVNTray.exe", L"");
 }
 
-ShortcutSpec documentsShortcut(std::wstring_view desktopFolder, std::wstring_view installDir,
+ShortcutPlan documentsShortcut(std::wstring_view desktopFolder, std::wstring_view installDir,
                                std::wstring_view documentsFolder) {
     return shortcut(desktopFolder, kDocumentsShortcutName, installDir, L"PVNMain.exe", documentsFolder);
 }
 
-ShortcutSpec driveListShortcut(std::wstring_view desktopFolder, std::wstring_view installDir) {
+ShortcutPlan driveListShortcut(std::wstring_view desktopFolder, std::wstring_view installDir) {
     return shortcut(desktopFolder, kDriveListShortcutName, installDir, L"PVNMain.exe", L"");
 }
 

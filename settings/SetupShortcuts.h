@@ -12,20 +12,20 @@ inline constexpr wchar_t kReplaceQuestion[] = L" を置き換えますか";
 inline constexpr wchar_t kDeleteShortcutQuestion[] = L" を削除していいですか";
 inline constexpr wchar_t kNoDocumentsFolder[] = L"My Documents がありません";
 
-struct ShortcutSpec {
+struct ShortcutPlan {
     std::wstring link;      // the .lnk file
     std::wstring target;    // the program it starts
     std::wstring arguments;
     std::wstring workingFolder; // the target's folder
-    friend bool operator==(const ShortcutSpec&, const ShortcutSpec&) = default;
+    friend bool operator==(const ShortcutPlan&, const ShortcutPlan&) = default;
 };
 
 // PVNTray.exe in the Startup folder, without arguments.
-ShortcutSpec trayShortcut(std::wstring_view startupFolder, std::wstring_view installDir);
+ShortcutPlan trayShortcut(std::wstring_view startupFolder, std::wstring_view installDir);
 // PVNMain.exe on the desktop with the documents folder as its argument.
-ShortcutSpec documentsShortcut(std::wstring_view desktopFolder, std::wstring_view installDir,
+ShortcutPlan documentsShortcut(std::wstring_view desktopFolder, std::wstring_view installDir,
                                std::wstring_view documentsFolder);
 // PVNMain.exe on the desktop without arguments: the drive list.
-ShortcutSpec driveListShortcut(std::wstring_view desktopFolder, std::wstring_view installDir);
+ShortcutPlan driveListShortcut(std::wstring_view desktopFolder, std::wstring_view installDir);
 
 } // namespace pvn

@@ -7,10 +7,10 @@
 namespace pvn {
 
 // Replaces the link file; failures are reported and give false.
-bool createShortcut(const ShortcutSpec& spec);
+bool createShortcut(const ShortcutPlan& plan);
 
 // The install step and the shortcut page's buttons: an existing desktop shortcut is replaced only
 // after "<path> を置き換えますか" is answered Yes.
-bool createShortcutAsking(const ShortcutSpec& spec, HWND owner);
+bool createShortcutAsking(const ShortcutPlan& plan, HWND owner);
 
 } // namespace pvn

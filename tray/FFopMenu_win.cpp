@@ -58,13 +58,13 @@ void FFopWin::fillFavorites(FopSnapshot& snapshot) {
 
 void FFopWin::fillSpecial(FopSnapshot& snapshot) {
     m_special->clear();
-    for (const auto& spec : specialFolderSpecs(kProgramIs64Bit, runningUnderWow64())) {
-        const auto path = specialFolderPath(spec.csidl);
+    for (const auto& folder : specialFolderEntries(kProgramIs64Bit, runningUnderWow64())) {
+        const auto path = specialFolderPath(folder.csidl);
         if (!path)
             continue;
         // The entry keeps the real system folder's icon; operations go through "sysnative".
-        m_special->add(*path, std::wstring(spec.text));
-        const bool native = spec.csidl == CSIDL_SYSTEM && !m_nativeSystem.empty();
+        m_special->add(*path, std::wstring(folder.text));
+        const bool native = folder.csidl == CSIDL_SYSTEM && !m_nativeSystem.empty();
         snapshot.special.push_back(native ? m_nativeSystem : *path);
     }
 }

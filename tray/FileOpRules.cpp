@@ -105,17 +105,17 @@ bool samePath(const std::wstring& a, const std::wstring& b, const ITextPlatform&
     return text.compareNoCase(a, b) == 0;
 }
 
-std::vector<SpecialFolderSpec> specialFolderSpecs(bool programIs64Bit, bool wow64) {
-    std::vector<SpecialFolderSpec> specs{{kCsidlWindows, L"ウインドウズ"}, {kCsidlSystem, L"システム"}};
+std::vector<SpecialFolderEntry> specialFolderEntries(bool programIs64Bit, bool wow64) {
+    std::vector<SpecialFolderEntry> folders{{kCsidlWindows, L"ウインドウズ"}, {kCsidlSystem, L"システム"}};
     if (programIs64Bit || wow64)
-        specs.push_back({kCsidlSystemX86, L"SysWOW64"});
-    specs.insert(specs.end(), {{kCsidlDesktop, L"デスクトップ"},
+        folders.push_back({kCsidlSystemX86, L"SysWOW64"});
+    folders.insert(folders.end(), {{kCsidlDesktop, L"デスクトップ"},
                                {kCsidlPersonal, L"マイドキュメント"},
                                {kCsidlPrograms, L"プログラムメニュー"},
                                {kCsidlSendTo, L"送るメニュー"},
                                {kCsidlStartMenu, L"スタートメニュー"},
                                {kCsidlStartup, L"スタートアップメニュー"}});
-    return specs;
+    return folders;
 }
 
 bool usesNativeSystemFolder(bool programIs64Bit, bool wow64) {

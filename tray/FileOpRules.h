@@ -50,12 +50,12 @@ bool samePath(const std::wstring& a, const std::wstring& b, const ITextPlatform&
 // The special folders in menu order, with the texts shown. `systemPath` is where operations go
 // for "システム" (the 32-bit program's way through WOW64 to the real system folder, "sysnative");
 // the icon stays that of `system`.
-struct SpecialFolderSpec {
+struct SpecialFolderEntry {
     int csidl = 0;
     const wchar_t* text = nullptr;
 };
 // SysWOW64 exists on every 64-bit Windows: in a 64-bit program, or a 32-bit one under WOW64.
-std::vector<SpecialFolderSpec> specialFolderSpecs(bool programIs64Bit, bool wow64);
+std::vector<SpecialFolderEntry> specialFolderEntries(bool programIs64Bit, bool wow64);
 // Only a 32-bit program under WOW64 reaches the real system folder through "sysnative".
 bool usesNativeSystemFolder(bool programIs64Bit, bool wow64);
 // "<windows>\sysnative".

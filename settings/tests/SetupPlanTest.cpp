@@ -229,11 +229,11 @@ TEST(RemoveAllPlan, KeysBeforeParentsOwnDefaultVerbsOnlyAndTheSixtyFourBitViewFo
 }
 
 TEST(SetupShortcuts, TargetsArgumentsAndWorkingFolders) {
-    EXPECT_EQ((ShortcutSpec{L"c:\\su\\PVNTray.lnk", L"c:\\pvn\\PVNTray.exe", L"", L"c:\\pvn"}),
+    EXPECT_EQ((ShortcutPlan{L"c:\\su\\PVNTray.lnk", L"c:\\pvn\\PVNTray.exe", L"", L"c:\\pvn"}),
               trayShortcut(L"c:\\su", L"c:\\pvn"));
-    EXPECT_EQ((ShortcutSpec{L"c:\\dt\\My Documents.lnk", L"c:\\pvn\\PVNMain.exe", L"c:\\u\\My Docs", L"c:\\pvn"}),
+    EXPECT_EQ((ShortcutPlan{L"c:\\dt\\My Documents.lnk", L"c:\\pvn\\PVNMain.exe", L"c:\\u\\My Docs", L"c:\\pvn"}),
               documentsShortcut(L"c:\\dt", L"c:\\pvn", L"c:\\u\\My Docs"));
-    EXPECT_EQ((ShortcutSpec{L"c:\\dt\\Drive List.lnk", L"e:\\PVNMain.exe", L"", L"e:\\"}),
+    EXPECT_EQ((ShortcutPlan{L"c:\\dt\\Drive List.lnk", L"e:\\PVNMain.exe", L"", L"e:\\"}),
               driveListShortcut(L"c:\\dt", L"e:\\"));
 }
 

@@ -77,7 +77,7 @@ TEST(FileOpRulesTest, ShellListsEndInTwoNuls) {
 TEST(FileOpRulesTest, SpecialFoldersBy64BitWindows) {
     auto texts = [](bool is64, bool wow64) {
         std::vector<std::wstring> out;
-        for (const auto& folder : specialFolderSpecs(is64, wow64))
+        for (const auto& folder : specialFolderEntries(is64, wow64))
             out.push_back(folder.text);
         return out;
     };

@@ -259,7 +259,7 @@ TEST_F(TrayPreviewWinTest, PlacedBesideTheItemAndFlippedAtTheEdges) {
 
 // Grey, or white with a black block over [x0, x1) × [row0, row1).
 std::string bitmap(std::int32_t width, std::int32_t height, RECT block = {}) {
-    BitmapSpec s;
+    BitmapShape s;
     s.width = width;
     s.height = height;
     s.pixel = [block](std::int32_t x, std::int32_t row) {

@@ -6,7 +6,7 @@
 
 namespace pvn::test {
 
-struct BitmapSpec {
+struct BitmapShape {
     std::int32_t width = 4;
     std::int32_t height = 3; // negative: top-down
     std::uint16_t bitCount = 24;
@@ -30,7 +30,7 @@ inline std::size_t strideOf(std::int32_t width, std::uint16_t bits) {
 }
 
 // Offsets: 2 bfSize, 10 bfOffBits, 14 biSize, 18 width, 22 height, 28 bits, 30 compression, 46 clrUsed.
-inline std::vector<std::uint8_t> makeBitmap(const BitmapSpec& s) {
+inline std::vector<std::uint8_t> makeBitmap(const BitmapShape& s) {
     const std::size_t masks = s.compression == 3 ? 12 : 0;
     const std::size_t off = 54 + masks + 4 * s.tableEntries + s.gap;
     const std::size_t stride = strideOf(s.width, s.bitCount);

@@ -7,7 +7,7 @@
 namespace pvn {
 namespace {
 
-using test::BitmapSpec;
+using test::BitmapShape;
 using test::makeBitmap;
 using test::put;
 
@@ -47,7 +47,7 @@ private:
 };
 
 TEST(BitmapReaderTest, ReadsA24BitPictureWholeWithItsCaption) {
-    BitmapSpec s;
+    BitmapShape s;
     s.width = 5;
     s.height = 3;
     s.pixel = [](std::int32_t x, std::int32_t row) { return static_cast<std::uint32_t>(row * 16 + x); };
@@ -66,7 +66,7 @@ TEST(BitmapReaderTest, ReadsA24BitPictureWholeWithItsCaption) {
 }
 
 TEST(BitmapReaderTest, TopDownRowsComeOutBottomUp) {
-    BitmapSpec s;
+    BitmapShape s;
     s.height = -3;
     s.pixel = [](std::int32_t, std::int32_t row) { return static_cast<std::uint32_t>(row + 1); };
     const auto p = read(makeBitmap(s));
@@ -78,7 +78,7 @@ TEST(BitmapReaderTest, TopDownRowsComeOutBottomUp) {
 }
 
 TEST(BitmapReaderTest, PixelsAreReadFromTheirOffsetNotAfterTheTable) {
-    BitmapSpec s;
+    BitmapShape s;
     s.bitCount = 8;
     s.tableEntries = 4;
     s.clrUsed = 4;
@@ -95,13 +95,13 @@ TEST(BitmapReaderTest, PixelsAreReadFromTheirOffsetNotAfterTheTable) {
 
 TEST(BitmapReaderTest, ColourCountsAreBoundedByTheDepth) {
     // A 24-bit file claiming four billion colours: no table at all.
-    BitmapSpec wide;
+    BitmapShape wide;
     wide.clrUsed = 0xFFFFFFFF;
     const auto p = read(makeBitmap(wide));
     ASSERT_TRUE(p);
     EXPECT_EQ(p->info.size(), 40u);
     // An 8-bit one claiming more than 256: the full table of 256.
-    BitmapSpec eight;
+    BitmapShape eight;
     eight.bitCount = 8;
     eight.clrUsed = 0x10000;
     eight.tableEntries = 256;
@@ -111,12 +111,12 @@ TEST(BitmapReaderTest, ColourCountsAreBoundedByTheDepth) {
 }
 
 TEST(BitmapReaderTest, SixteenBitsHaveNoTableAndBitFieldsKeepTheirMasks) {
-    BitmapSpec plain;
+    BitmapShape plain;
     plain.bitCount = 16;
     const auto p = read(makeBitmap(plain));
     ASSERT_TRUE(p);
     EXPECT_EQ(p->info.size(), 40u);
-    BitmapSpec fields;
+    BitmapShape fields;
     fields.bitCount = 16;
     fields.compression = 3;
     fields.pixel = [](std::int32_t, std::int32_t) { return 0xF800u; };
@@ -136,7 +136,7 @@ struct Refusal {
 class BitmapRefusalTest : public testing::TestWithParam<Refusal> {};
 
 TEST_P(BitmapRefusalTest, GoesOnToTheNextSource) {
-    BitmapSpec s;
+    BitmapShape s;
     s.bitCount = 8;
     s.tableEntries = 256;
     auto file = makeBitmap(s);
@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BitmapReaderTest, LargePicturesReadOneRowInG) {
     // 31 × 13 into a 10 × 4 box: G = 3, 11 × 5 out, starting at column 0 and row 0 (31 mod 3 = 1).
-    BitmapSpec s;
+    BitmapShape s;
     s.width = 31;
     s.height = 13;
     s.pixel = [](std::int32_t x, std::int32_t row) { return static_cast<std::uint32_t>(row << 8 | x); };
@@ -192,7 +192,7 @@ TEST(BitmapReaderTest, LargePicturesReadOneRowInG) {
 
 TEST(BitmapReaderTest, ReducedTopDownAndCentredSamples) {
     // 12 × 12 top-down into 4 × 4: G = 3 divides evenly, so samples start at 1 (the middle of a group).
-    BitmapSpec s;
+    BitmapShape s;
     s.width = 12;
     s.height = -12;
     s.pixel = [](std::int32_t x, std::int32_t row) {
@@ -208,7 +208,7 @@ TEST(BitmapReaderTest, ReducedTopDownAndCentredSamples) {
 }
 
 TEST(BitmapReaderTest, LowDepthsAndSmallFactorsAreReadWhole) {
-    BitmapSpec s;
+    BitmapShape s;
     s.width = 64;
     s.height = 40;
     s.bitCount = 1;
@@ -217,7 +217,7 @@ TEST(BitmapReaderTest, LowDepthsAndSmallFactorsAreReadWhole) {
     ASSERT_TRUE(p);
     EXPECT_EQ(DibHeader::parse(p->info)->width, 64);
     EXPECT_EQ(p->bits.size(), 8u * 40);
-    BitmapSpec two;
+    BitmapShape two;
     two.width = 20;
     two.height = 20;
     const auto q = read(makeBitmap(two), 10); // G = 2
@@ -226,7 +226,7 @@ TEST(BitmapReaderTest, LowDepthsAndSmallFactorsAreReadWhole) {
 }
 
 TEST(BitmapReaderTest, AFailedSeekIsReportedAndNothingIsShown) {
-    BitmapSpec s;
+    BitmapShape s;
     s.width = 30;
     s.height = 30;
     const auto file = makeBitmap(s);

@@ -55,7 +55,7 @@ protected:
 };
 
 TEST_F(PreviewSourcesTest, BitmapsArePicturesWithTheirWhiteFrameCut) {
-    test::BitmapSpec s;
+    test::BitmapShape s;
     s.width = 640;
     s.height = 480;
     s.pixel = [](std::int32_t x, std::int32_t row) {
