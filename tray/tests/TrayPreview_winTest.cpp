@@ -282,6 +282,8 @@ TEST_F(TrayPreviewWinTest, PicturesSoundsAndPagesGetTheirWindows) {
     for (std::int32_t side : {90, 90})
         pvt.append(reinterpret_cast<const char*>(&side), 4);
 
+    const std::wstring video = data.file(L"v.avi", aviVideo(480, 320, 2));
+    BoxWatcher boxes;
     const int line = previewTextSize({L""}).cy;
     const int lengthText = previewTextSize({L"0:02"}).cx - 4;
     struct Case {
@@ -301,6 +303,11 @@ TEST_F(TrayPreviewWinTest, PicturesSoundsAndPagesGetTheirWindows) {
         {"a plug-in's picture, its frame cut", data.file(L"p.pvt", pvt), 1, {34, 32 + line + 3}, nullptr},
         {"a sound: the bar and its length", data.file(L"s.wav", wave(1500)), 1, {lengthText + 109, line + 6},
          nullptr},
+        // 480 × 320 scaled by 0.625 to 300 × 200, with margins of 3 around it and the bar below.
+        {"a video scaled into the box", video, 1, {306, 200 + line + 9}, nullptr},
+        // Wine has no IExtractImage: the thumbnail step, the last one tried, gives nothing.
+        {"a picture no step takes", data.file(L"photo.jpg", "\xFF\xD8\xFF\xE0 no picture"), 1,
+         previewTextSize({L"プレビュー不可"}), nullptr},
         {"a web page in a child of the box", data.file(L"page.htm", "<html><body>page</body></html>"), 1, {300, 200},
          L"STATIC"},
     };
@@ -330,6 +337,11 @@ TEST_F(TrayPreviewWinTest, PicturesSoundsAndPagesGetTheirWindows) {
         EXPECT_EQ(c.window.cx - 2, inner.right - inner.left) << c.name;
         EXPECT_EQ(c.window.cy - 2, inner.bottom - inner.top) << c.name;
     }
+    EXPECT_EQ(Lines{}, boxes.texts()) << "no step reported an error";
+    // The page stopped the video: its device is closed and the file free.
+    UniqueFile unlocked(
+        CreateFileW(video.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    EXPECT_TRUE(unlocked) << GetLastError();
 }
 
 // A tree that takes the summary a while: folders of folders.
