@@ -7,7 +7,9 @@
 //   small   the same step for SMALL, the same picture from a file of its header alone: what the
 //           step costs without the file's bulk (loading, the plug-in's own decoding)
 // Prints the medians and the ratios; (plugin - small) / read is the file's reading, in bare reads.
+#include "common/Handle_win.h"
 #include "tray/preview/PluginHost_win.h"
+#include "tray/preview/bench/BenchClock_win.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -19,16 +21,7 @@
 
 namespace {
 
-double now() {
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f{};
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER c{};
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using pvn::bench::now;
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -37,16 +30,14 @@ double median(std::vector<double> v) {
 
 // The bytes read; 0 when the file cannot be read.
 std::size_t readWhole(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return 0;
+    pvn::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
-    GetFileSizeEx(file, &size);
+    if (!file || !GetFileSizeEx(file.get(), &size))
+        return 0;
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(size.QuadPart));
     DWORD got = 0;
-    const BOOL ok = ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr);
-    CloseHandle(file);
+    const BOOL ok = ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr);
     return ok ? got : 0;
 }
 

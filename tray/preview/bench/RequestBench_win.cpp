@@ -17,6 +17,7 @@
 #include "tray/preview/CZipFileEnum.h"
 #include "tray/preview/FolderLister_win.h"
 #include "tray/preview/PreviewContext_win.h"
+#include "tray/preview/bench/BenchClock_win.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -26,16 +27,7 @@
 
 namespace {
 
-double now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f{};
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER c{};
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using pvn::bench::now;
 
 // What the summary adds up, so that the walk does no less than the preview needs.
 struct WalkTotals {
