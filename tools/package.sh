@@ -31,20 +31,14 @@ echo "== screenshots"
 
 for arch in x64 x86; do
   case $arch in
-    x64) bin=build/win64-release/bin ;;
-    x86) bin=build/win32-release/bin ;;
+    x64) bin=build/win64-release/bin objdump=x86_64-w64-mingw32-objdump ;;
+    x86) bin=build/win32-release/bin objdump=x86_64-w64-mingw32-objdump ;;
   esac
-  stage=build/dist/stage-$arch
-  rm -rf "$stage" && mkdir -p "$stage/image"
-  cp "$bin/PVNMain.exe" "$bin/PVNTray.exe" "$bin/PVNSet.exe" "$stage/"
-  cp build/win32-release/bin/PVNShlEx32.dll build/win64-release/bin/PVNShlEx64.dll "$stage/"
-  cp release/ReadMe.htm "$stage/"
-  cp "$images"/* "$stage/image/"
-  python3 tools/release/check_stage.py "$stage" release/ReadMe.htm
-  # Fixed times, order and attributes, so that the archive depends on the contents alone.
-  find "$stage" -exec touch -h -d '2026-12-01 00:00:00 UTC' {} +
-  zipfile=$top/build/dist/Parvane-$version-$arch.zip
-  rm -f "$zipfile"
-  (cd "$stage" && find . -type f -printf '%P\n' | LC_ALL=C sort | TZ=UTC zip -X -D -q -@ "$zipfile")
-  echo "$zipfile: $(stat -c %s "$zipfile") bytes"
+  zipfile=build/dist/Parvane-$version-$arch.zip
+  tools/release/make_zip.sh $arch "$bin" build/win32-release/bin build/win64-release/bin "$images" "$zipfile"
+  python3 tools/release/check_zip.py --objdump $objdump "$zipfile" $arch
+done
+for f in build/win64-release/bin/PVN*.exe build/win64-release/bin/PVNShlEx64.dll \
+         build/win32-release/bin/PVN*.exe build/win32-release/bin/PVNShlEx32.dll; do
+  echo "$f: $(stat -c %s "$f") bytes"
 done

@@ -16,18 +16,21 @@ REQUIRED = [
 ]
 
 
-def main():
-    stage = pathlib.Path(sys.argv[1])
-    readme = pathlib.Path(sys.argv[2]).read_text(encoding="utf-8")
+def problems(stage, readme):
     present = sorted(str(p.relative_to(stage)) for p in stage.rglob("*") if p.is_file())
     problems = [f"missing: {name}" for name in REQUIRED if name not in present]
     problems += [f"not shipped: {name}" for name in present if name not in REQUIRED]
     shown = set(re.findall(r'<img[^>]*\bsrc="([^"]+)"', readme))
     problems += [f"ReadMe.htm shows {name}, which is not shipped" for name in sorted(shown) if name not in present]
     problems += [f"ReadMe.htm does not show {name}" for name in REQUIRED if name.startswith("image/") and name not in shown]
-    for p in problems:
+    return problems
+
+
+def main():
+    found = problems(pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]).read_text(encoding="utf-8"))
+    for p in found:
         print(p, file=sys.stderr)
-    sys.exit(1 if problems else 0)
+    sys.exit(1 if found else 0)
 
 
 if __name__ == "__main__":

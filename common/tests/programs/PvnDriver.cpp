@@ -10,7 +10,11 @@
 //                                      does not have the keyboard
 //   key VK[+VK...]                     a chord, keys as hexadecimal or decimal virtual-key codes
 //   down VK | up VK | move X Y | click left|right | sleep MS
-//   dialog TITLE [ID]                  print a dialog's controls; press the button ID when given
+//   dialog TITLE [ID]                  print a dialog's controls; press the button ID (also one of a page
+//                                      inside the dialog) when given
+//   close TITLE                        close the visible top-level windows with the title (WM_CLOSE)
+//   select TITLE ID N                  select entry N (0 = first) of the dialog's list box ID
+//   clipboard                          print "clipboard: <text>" (empty when it holds no text)
 //   windows                            print "window: x y w h CLASS TITLE" for each visible top-level
 //                                      window, topmost first (for cropping screenshots)
 //   icon left|right                    click the tray's notification icon (its callback message)
@@ -79,6 +83,20 @@ bool highlightAndPress(unsigned item, WORD key) {
     pvn::test::tapKey(VK_DOWN, static_cast<int>(item));
     pvn::test::tapKey(key);
     return true;
+}
+
+std::wstring clipboardText() {
+    std::wstring text;
+    for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt)
+        Sleep(50);
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
 }
 
 // GetWindowText, not WM_GETTEXT: a window of a process inside a modal loop still answers at once.
@@ -173,8 +191,29 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                 for (const auto& control : pvn::test::dialogControls(dialog))
                     print(L"control: " + std::to_wstring(control.id) + L" " + control.className + L" " + control.text);
                 if (hasNumber())
-                    PostMessageW(GetDlgItem(dialog, static_cast<int>(number(next()))), BM_CLICK, 0, 0);
+                    pvn::test::clickButton(pvn::test::findControl(dialog, static_cast<int>(number(next()))));
             }
+        } else if (step == L"close") {
+            const std::wstring title = next();
+            ok = false;
+            for (HWND w = FindWindowExW(nullptr, nullptr, nullptr, title.c_str()); w;
+                 w = FindWindowExW(nullptr, w, nullptr, title.c_str())) {
+                if (IsWindowVisible(w)) {
+                    PostMessageW(w, WM_CLOSE, 0, 0);
+                    ok = true;
+                }
+            }
+        } else if (step == L"select") {
+            const std::wstring title = next();
+            HWND dialog = pvn::test::waitForDialog(title.c_str());
+            const int id = static_cast<int>(number(next()));
+            const int index = static_cast<int>(number(next()));
+            HWND list = dialog ? pvn::test::findControl(dialog, id) : nullptr;
+            ok = list != nullptr;
+            if (ok)
+                pvn::test::selectListItem(list, index);
+        } else if (step == L"clipboard") {
+            print(L"clipboard: " + clipboardText());
         } else if (step == L"windows") {
             EnumWindows(printWindow, 0);
         } else if (step == L"icon") {

@@ -39,11 +39,19 @@ ComPtr<IContextMenu> ExtensionLibrary::createMenu() const {
     return menu;
 }
 
+std::wstring parentFolder(const std::wstring& path) {
+    std::wstring parent = path.substr(0, path.find_last_of(L'\\'));
+    // "C:" alone names the drive's current folder, not its root.
+    if (parent.size() == 2 && parent[1] == L':')
+        parent += L'\\';
+    return parent;
+}
+
 ComPtr<IDataObject> shellDataObject(const std::vector<std::wstring>& paths) {
     ComPtr<IDataObject> data;
     if (paths.empty())
         return data;
-    const std::wstring parent = paths[0].substr(0, paths[0].find_last_of(L'\\'));
+    const std::wstring parent = parentFolder(paths[0]);
     ComPtr<IShellFolder> desktop;
     if (FAILED(SHGetDesktopFolder(desktop.put())))
         return data;

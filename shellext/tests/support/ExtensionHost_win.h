@@ -36,6 +36,9 @@ private:
     CanUnloadNowFn m_canUnloadNow = nullptr;
 };
 
+// The folder that holds the item at `path`; a drive's root keeps its backslash.
+std::wstring parentFolder(const std::wstring& path);
+
 // The data object the parent folder hands out for these items (all in one folder), as Explorer
 // passes it to Initialize: it carries CF_HDROP.
 ComPtr<IDataObject> shellDataObject(const std::vector<std::wstring>& paths);

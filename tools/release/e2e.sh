@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# The whole system from its release ZIP, in a Wine prefix made for it, doing only what a user does:
+#   tools/release/e2e.sh ZIP TOOLS_BIN STATE
+# Unpacks the ZIP, installs with its PVNSet.exe, opens a folder as Explorer's double click does,
+# previews a picture with space, copies its path with Ctrl+N, lets Explorer's context menu (the
+# extension as Explorer hosts it) start the file-operation menu and copies a file with it, changes a
+# setting in the dialog the tray menu opens and sees the tray's preview follow, uninstalls, and
+# compares the registry and the user's profile with what they were before. TOOLS_BIN holds the test
+# tree's PvnDriver and PvnInput (the user's hands) and PvnExplorer (Explorer). STATE is made anew.
+# Prints each step; ends with 1 at the first that fails.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+zip=$(realpath "${1:?zip}") bin=$(cd "${2:?tools bin}" && pwd) state=${3:?state dir}
+rm -rf "$state" && mkdir -p "$state" && state=$(cd "$state" && pwd)
+. "$root/tools/wine/shots.sh"
+work=$state/work
+mkdir -p "$work"
+
+step() { echo "== $*"; }
+die() {
+  echo "FAIL: $*"
+  capture "$state/failure.png" >/dev/null 2>&1 && echo "screen: $state/failure.png"
+  exit 1
+}
+cleanup() {
+  driver request 4 2>/dev/null | grep -q 'answer: 1' && driver icon right sleep 500 key 0x58 box yes >/dev/null 2>&1
+  "$root/tools/wine/env" down "$state"
+}
+[ -n "${PVN_KEEP:-}" ] || trap cleanup EXIT
+
+step "a Wine prefix of its own (made now: about 30 s)"
+shots_enter "$state" || die "no Wine environment"
+
+c=$(winepath -u 'C:\') && c=${c%/}
+profile=$(winepath -u "$(wine cmd /c 'echo %USERPROFILE%' </dev/null 2>/dev/null | tr -d '\r')")
+unpacked=$profile/Downloads/Parvane-3.12-x64
+setup_title='Parvane Ver.3.12 のインストール'
+settings_title='Parvane の設定'
+
+# The registry as .reg text in UTF-8, and the files of the user's profile.
+export_key() { wine reg export "$1" "$work/$2.reg" /y </dev/null >/dev/null 2>&1 && iconv -f UTF-16 -t UTF-8 "$work/$2.reg" >"$work/$2.txt"; }
+profile_files() { (cd "$profile" && find . -path ./Downloads -prune -o -print | LC_ALL=C sort) >"$work/$1.files"; }
+export_key 'HKCU\Software' user-before || die "reg export"
+export_key 'HKLM\Software\Classes' classes-before || die "reg export"
+profile_files before
+
+step "unpack $(basename "$zip") into Downloads"
+mkdir -p "$unpacked" && unzip -q "$zip" -d "$unpacked" || die "unzip"
+
+step "install: PVNSet.exe from the unpacked folder, the dialog's defaults, Yes to its questions"
+(cd "$unpacked" && exec wine PVNSet.exe </dev/null >/dev/null 2>&1) &
+setup=$!
+await_dialog "$setup_title" || die "no installation dialog"
+driver dialog "$setup_title" 3311 >/dev/null || die "install button"
+answer_boxes "$setup"
+for _ in $(seq 100); do driver request 4 2>/dev/null | grep -q 'answer: 1' && break; sleep 0.2; done
+driver request 4 | grep -q 'answer: 1' || die "the tray is not resident after installing"
+echo "the tray is resident"
+
+# Wine's shell and COM read classes from HKLM only; Windows merges the user's into HKCR. What the
+# installation wrote below the user's classes is mirrored there, and taken away again at the end.
+export_key 'HKCU\Software\Classes' user-classes || die "reg export"
+python3 "$root/tools/release/registry.py" mirror "$work/user-before.txt" "$work/user-classes.txt" \
+  "$work/classes-before.txt" "$work/mirror" || die "mirror"
+wine reg import "$(winepath -w "$work/mirror.reg")" </dev/null >/dev/null 2>&1 || die "reg import"
+unmirror() {
+  while read -r key; do wine reg delete "$key" /f </dev/null >/dev/null 2>&1; done <"$work/mirror.keys"
+  wine reg import "$(winepath -w "$work/mirror-undo.reg")" </dev/null >/dev/null 2>&1
+}
+
+# A user's folder: a framed picture, a file to copy and where it goes (a favourite folder).
+data=$c/データ
+mkdir -p "$data" "$c/コピー先"
+convert -size 160x110 gradient:skyblue-navy -bordercolor white -border 20 "BMP3:$data/額縁.bmp"
+printf '見積書\r\n' | iconv -f UTF-8 -t CP932 >"$data/見積書.txt"
+printf 'C:\\コピー先\r\n' | iconv -f UTF-8 -t CP932 >"$(appdata)/Morrick/PVNFavorites.lst"
+
+# The preview windows' sizes: the tray's preview and the folder menu's own tooltip share a class.
+tip_widths() { driver windows | sed -n 's/^window: [-0-9]* [-0-9]* \([0-9]*\) [0-9]* MENUTOOLTIPTEXT.*/\1/p' | sort -n | tr '\n' ' '; }
+
+# Opens the folder menu of C:\データ as a double click in Explorer does, highlights the picture
+# (開く, then the files in lstrcmpW order: 額縁.bmp, 見積書.txt) and previews it; sets widths to the widths
+# of the tooltip windows then shown.
+preview_picture() {
+  input move 300 200
+  wine "$bin/PvnExplorer.exe" open '' 'C:\データ' </dev/null >"$work/open.out" 2>&1
+  grep -q opened "$work/open.out" || die "ShellExecuteEx: $(cat "$work/open.out")"
+  local shown x y w
+  shown=$(driver menu 15000 | grep '^menu:') || die "no folder menu after the double click"
+  read -r _ x y w _ <<<"$shown"
+  input move $((x + w / 2)) $((y + 10)) sleep 300 key 0x28 sleep 300 key 0x20 sleep 1500
+  widths=$(tip_widths)
+  echo "tooltip widths: $widths"
+}
+close_menus() {
+  local _
+  for _ in 1 2 3 4 5; do
+    driver windows | grep -q '^window: .* #32768 ' || return 0
+    input key 0x1B sleep 300
+  done
+}
+
+step "a double click on C:\\データ shows its folder menu; space previews the picture"
+preview_picture
+# The picture, 160 pixels wide inside its white frame of 20 each side, is cut out of it by default,
+# keeping one pixel of the frame each side; the window is 2 wider than the picture.
+cut=$(tr ' ' '\n' <<<"$widths" | awk '$1 >= 160 && $1 < 170' | head -n 1)
+[ -n "$cut" ] || die "no preview of the picture with its frame cut (widths: $widths)"
+
+step "Ctrl+N copies the highlighted item's path"
+input key 0x11+0x4E sleep 800
+clip=$(driver clipboard)
+echo "$clip"
+grep -qF 'C:\データ\額縁.bmp' <<<"$clip" || die "the path was not copied"
+close_menus
+
+step "Explorer's context menu of a folder has the extension's three entries"
+wine "$bin/PvnExplorer.exe" menu 'C:\データ' </dev/null >"$work/menu.out" 2>&1
+cat "$work/menu.out"
+for entry in 'PVNファイル操作(&F)' 'PVN Dos Prompt(&K)' 'PVN Name to Clip.(&N)'; do
+  grep -qF "entry: PVNShlExMenu $entry" "$work/menu.out" || die "no entry $entry"
+done
+
+step "its file-operation entry: the tray's menu, a copy to the favourite folder"
+wine "$bin/PvnExplorer.exe" invoke 'PVNファイル操作(&F)' 'C:\データ\見積書.txt' </dev/null >"$work/invoke.out" 2>&1 &
+invoker=$!
+driver menu 15000 >/dev/null || die "no file-operation menu"
+# D opens "コピー to お気に入りフォルダ" with its first folder highlighted.
+input sleep 300 key 0x44 sleep 500 key 0x0D
+answer_boxes "$invoker" >/dev/null 2>&1
+for _ in $(seq 50); do [ -f "$c/コピー先/見積書.txt" ] && break; sleep 0.2; done
+cat "$work/invoke.out"
+cmp -s "$data/見積書.txt" "$c/コピー先/見積書.txt" || die "the file was not copied to C:\\コピー先"
+echo "copied: C:\\コピー先\\見積書.txt"
+# After the copy the folder that holds the new file opens (a Wine explorer window here): closed.
+for _ in $(seq 25); do driver close 'コピー先' >/dev/null 2>&1 && break; sleep 0.2; done
+close_menus
+
+step "the tray menu's 設定: the preview page, 画像の場合周りの余白を取る off, OK"
+driver icon right menu 5000 sleep 300 key 0x53 >/dev/null || die "no tray menu"
+await_dialog "$settings_title" || die "no settings dialog"
+driver select "$settings_title" 1000 10 sleep 300 dialog "$settings_title" 2116 sleep 300 dialog "$settings_title" 1003 \
+  box ok 10000 >/dev/null || die "settings dialog"
+for _ in $(seq 50); do driver windows | grep -q "#32770 $settings_title" || break; sleep 0.2; done
+
+step "the tray follows: the picture is previewed with its frame"
+preview_picture
+grep -qw $((cut + 38)) <<<"$widths" || die "the preview did not follow the setting: no width $((cut + 38)) (widths: $widths)"
+close_menus
+
+step "uninstall: PVNSet.exe, アンインストール, Yes to its questions"
+unmirror
+(cd "$unpacked" && exec wine PVNSet.exe </dev/null >/dev/null 2>&1) &
+setup=$!
+await_dialog "$setup_title" || die "no installation dialog"
+driver dialog "$setup_title" 3303 sleep 300 dialog "$setup_title" 3311 >/dev/null || die "uninstall button"
+answer_boxes "$setup"
+for _ in $(seq 50); do driver request 4 >/dev/null 2>&1 || break; sleep 0.2; done
+driver request 4 >/dev/null 2>&1 && die "the tray is still resident"
+echo "the tray has ended"
+
+step "the registry and the profile are as they were"
+export_key 'HKCU\Software' user-after || die "reg export"
+export_key 'HKLM\Software\Classes' classes-after || die "reg export"
+profile_files after
+left=0
+python3 "$root/tools/release/registry.py" compare "$work/user-before.txt" "$work/user-after.txt" || left=1
+python3 "$root/tools/release/registry.py" compare "$work/classes-before.txt" "$work/classes-after.txt" || left=1
+# The data folder stays, without its lists.
+data_folder=./AppData/Roaming/Morrick
+grep -vx "$data_folder" "$work/after.files" | diff "$work/before.files" - || left=1
+[ -z "$(ls -A "$profile/$data_folder" 2>/dev/null)" ] || { ls -l "$profile/$data_folder"; left=1; }
+[ "$left" = 0 ] || die "left behind (above)"
+echo "PASS"
