@@ -10,7 +10,7 @@ jobs=$(nproc)
 packages=(cmake make g++ python3 googletest libgtest-dev libgmock-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 xvfb xauth fonts-ipafont-gothic locales
-  clang libclang-rt-14-dev zip unzip gcab imagemagick xdotool)
+  clang libclang-rt-14-dev zip unzip gcab imagemagick xdotool tidy)
 "$top/tools/ensure-packages.sh" "${packages[@]}"
 
 presets=(native win64 win32 fuzz)

@@ -12,9 +12,6 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 zip=$(realpath "${1:?zip}") bin=$(cd "${2:?tools bin}" && pwd) state=${3:?state dir}
 rm -rf "$state" && mkdir -p "$state" && state=$(cd "$state" && pwd)
-. "$root/tools/wine/shots.sh"
-work=$state/work
-mkdir -p "$work"
 
 step() { echo "== $*"; }
 die() {
@@ -22,51 +19,20 @@ die() {
   capture "$state/failure.png" >/dev/null 2>&1 && echo "screen: $state/failure.png"
   exit 1
 }
+. "$root/tools/release/user.sh"
 cleanup() {
-  driver request 4 2>/dev/null | grep -q 'answer: 1' && driver icon right sleep 500 key 0x58 box yes >/dev/null 2>&1
+  tray_resident && driver icon right sleep 500 key 0x58 box yes >/dev/null 2>&1
   "$root/tools/wine/env" down "$state"
 }
 [ -n "${PVN_KEEP:-}" ] || trap cleanup EXIT
-
-step "a Wine prefix of its own (made now: about 30 s)"
-shots_enter "$state" || die "no Wine environment"
-
-c=$(winepath -u 'C:\') && c=${c%/}
-profile=$(winepath -u "$(wine cmd /c 'echo %USERPROFILE%' </dev/null 2>/dev/null | tr -d '\r')")
-unpacked=$profile/Downloads/Parvane-3.12-x64
-setup_title='Parvane Ver.3.12 のインストール'
 settings_title='Parvane の設定'
 
-# The registry as .reg text in UTF-8, and the files of the user's profile.
-export_key() { wine reg export "$1" "$work/$2.reg" /y </dev/null >/dev/null 2>&1 && iconv -f UTF-16 -t UTF-8 "$work/$2.reg" >"$work/$2.txt"; }
-profile_files() { (cd "$profile" && find . -path ./Downloads -prune -o -print | LC_ALL=C sort) >"$work/$1.files"; }
-export_key 'HKCU\Software' user-before || die "reg export"
-export_key 'HKLM\Software\Classes' classes-before || die "reg export"
-profile_files before
+step "a Wine prefix of its own (made now: about 30 s)"
+user_enter "$state"
 
-step "unpack $(basename "$zip") into Downloads"
-mkdir -p "$unpacked" && unzip -q "$zip" -d "$unpacked" || die "unzip"
-
-step "install: PVNSet.exe from the unpacked folder, the dialog's defaults, Yes to its questions"
-(cd "$unpacked" && exec wine PVNSet.exe </dev/null >/dev/null 2>&1) &
-setup=$!
-await_dialog "$setup_title" || die "no installation dialog"
-driver dialog "$setup_title" 3311 >/dev/null || die "install button"
-answer_boxes "$setup"
-for _ in $(seq 100); do driver request 4 2>/dev/null | grep -q 'answer: 1' && break; sleep 0.2; done
-driver request 4 | grep -q 'answer: 1' || die "the tray is not resident after installing"
+step "install: $(basename "$zip") unpacked into Downloads, its PVNSet.exe, the dialog's defaults, Yes to its questions"
+user_install "$zip"
 echo "the tray is resident"
-
-# Wine's shell and COM read classes from HKLM only; Windows merges the user's into HKCR. What the
-# installation wrote below the user's classes is mirrored there, and taken away again at the end.
-export_key 'HKCU\Software\Classes' user-classes || die "reg export"
-python3 "$root/tools/release/registry.py" mirror "$work/user-before.txt" "$work/user-classes.txt" \
-  "$work/classes-before.txt" "$work/mirror" || die "mirror"
-wine reg import "$(winepath -w "$work/mirror.reg")" </dev/null >/dev/null 2>&1 || die "reg import"
-unmirror() {
-  while read -r key; do wine reg delete "$key" /f </dev/null >/dev/null 2>&1; done <"$work/mirror.keys"
-  wine reg import "$(winepath -w "$work/mirror-undo.reg")" </dev/null >/dev/null 2>&1
-}
 
 # A user's folder: a framed picture, a file to copy and where it goes (a favourite folder).
 data=$c/データ
@@ -82,22 +48,10 @@ tip_widths() { driver windows | sed -n 's/^window: [-0-9]* [-0-9]* \([0-9]*\) [0
 # (開く, then the files in lstrcmpW order: 額縁.bmp, 見積書.txt) and previews it; sets widths to the widths
 # of the tooltip windows then shown.
 preview_picture() {
-  input move 300 200
-  wine "$bin/PvnExplorer.exe" open '' 'C:\データ' </dev/null >"$work/open.out" 2>&1
-  grep -q opened "$work/open.out" || die "ShellExecuteEx: $(cat "$work/open.out")"
-  local shown x y w
-  shown=$(driver menu 15000 | grep '^menu:') || die "no folder menu after the double click"
-  read -r _ x y w _ <<<"$shown"
-  input move $((x + w / 2)) $((y + 10)) sleep 300 key 0x28 sleep 300 key 0x20 sleep 1500
+  user_open 'C:\データ' 300 200
+  input key 0x28 sleep 300 key 0x20 sleep 1500
   widths=$(tip_widths)
   echo "tooltip widths: $widths"
-}
-close_menus() {
-  local _
-  for _ in 1 2 3 4 5; do
-    driver windows | grep -q '^window: .* #32768 ' || return 0
-    input key 0x1B sleep 300
-  done
 }
 
 step "a double click on C:\\データ shows its folder menu; space previews the picture"
@@ -112,7 +66,7 @@ input key 0x11+0x4E sleep 800
 clip=$(driver clipboard)
 echo "$clip"
 grep -qF 'C:\データ\額縁.bmp' <<<"$clip" || die "the path was not copied"
-close_menus
+user_close_menus
 
 step "Explorer's context menu of a folder has the extension's three entries"
 wine "$bin/PvnExplorer.exe" menu 'C:\データ' </dev/null >"$work/menu.out" 2>&1
@@ -134,7 +88,7 @@ cmp -s "$data/見積書.txt" "$c/コピー先/見積書.txt" || die "the file wa
 echo "copied: C:\\コピー先\\見積書.txt"
 # After the copy the folder that holds the new file opens (a Wine explorer window here): closed.
 for _ in $(seq 25); do driver close 'コピー先' >/dev/null 2>&1 && break; sleep 0.2; done
-close_menus
+user_close_menus
 
 step "the tray menu's 設定: the preview page, 画像の場合周りの余白を取る off, OK"
 driver icon right menu 5000 sleep 300 key 0x53 >/dev/null || die "no tray menu"
@@ -146,29 +100,12 @@ for _ in $(seq 50); do driver windows | grep -q "#32770 $settings_title" || brea
 step "the tray follows: the picture is previewed with its frame"
 preview_picture
 grep -qw $((cut + 38)) <<<"$widths" || die "the preview did not follow the setting: no width $((cut + 38)) (widths: $widths)"
-close_menus
+user_close_menus
 
 step "uninstall: PVNSet.exe, アンインストール, Yes to its questions"
-unmirror
-(cd "$unpacked" && exec wine PVNSet.exe </dev/null >/dev/null 2>&1) &
-setup=$!
-await_dialog "$setup_title" || die "no installation dialog"
-driver dialog "$setup_title" 3303 sleep 300 dialog "$setup_title" 3311 >/dev/null || die "uninstall button"
-answer_boxes "$setup"
-for _ in $(seq 50); do driver request 4 >/dev/null 2>&1 || break; sleep 0.2; done
-driver request 4 >/dev/null 2>&1 && die "the tray is still resident"
+user_uninstall
 echo "the tray has ended"
 
 step "the registry and the profile are as they were"
-export_key 'HKCU\Software' user-after || die "reg export"
-export_key 'HKLM\Software\Classes' classes-after || die "reg export"
-profile_files after
-left=0
-python3 "$root/tools/release/registry.py" compare "$work/user-before.txt" "$work/user-after.txt" || left=1
-python3 "$root/tools/release/registry.py" compare "$work/classes-before.txt" "$work/classes-after.txt" || left=1
-# The data folder stays, without its lists.
-data_folder=./AppData/Roaming/Morrick
-grep -vx "$data_folder" "$work/after.files" | diff "$work/before.files" - || left=1
-[ -z "$(ls -A "$profile/$data_folder" 2>/dev/null)" ] || { ls -l "$profile/$data_folder"; left=1; }
-[ "$left" = 0 ] || die "left behind (above)"
+user_left_behind || die "left behind (above)"
 echo "PASS"
