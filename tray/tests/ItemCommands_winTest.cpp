@@ -183,9 +183,13 @@ TEST_F(ItemCommandsWinTest, ClipboardWordsAndStoredCommandLines) {
 }
 
 TEST_F(ItemCommandsWinTest, UpAndUndoShowTheMenuOfTheRightFolder) {
+    // Each start is recorded before the next request: the recorders would otherwise race.
     EXPECT_EQ(1, ctrl(L'Z', 0, L"no text", L"no text")) << "undo in the drive list";
+    ASSERT_TRUE(install.waitForCalls(1));
     EXPECT_EQ(1, ctrl(L'Z', 3, sub, L"\\\\server\\share\\dir"));
+    ASSERT_TRUE(install.waitForCalls(2));
     EXPECT_EQ(1, ctrl(L'A', 3, L"C:\\x", L"C:\\")) << "up from a drive: the drive list";
+    ASSERT_TRUE(install.waitForCalls(3));
     EXPECT_EQ(1, ctrl(L'A', 3, sub, L"\\\\server\\share\\dir"));
     EXPECT_EQ(0, ctrl(L'A', 0, L"no text", L"no text"));
     ASSERT_TRUE(install.waitForCalls(4));

@@ -28,6 +28,7 @@
 #include "common/TraySender_win.h"
 #include "common/tests/support/BoxWatcher_win.h"
 #include "common/tests/support/Driver_win.h"
+#include "common/tests/support/Process_win.h"
 
 #include <shellapi.h>
 
@@ -117,10 +118,7 @@ BOOL CALLBACK printWindow(HWND window, LPARAM) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    int argc = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    std::vector<std::wstring> args(argv + 1, argv + argc);
-    LocalFree(argv);
+    const std::vector<std::wstring> args = pvn::test::programArguments();
     std::size_t i = 0;
     if (args.size() >= 2 && args[0] == L"--out") {
         if (FILE* f = _wfopen(args[1].c_str(), L"ab"))

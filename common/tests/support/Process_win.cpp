@@ -2,11 +2,23 @@
 
 #include "common/Paths_win.h"
 
+#include <shellapi.h>
+
 #include <vector>
 
 namespace pvn::test {
 
 std::wstring binFolder() { return programFolder() + L"\\"; }
+
+std::vector<std::wstring> programArguments() {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::vector<std::wstring> args;
+    if (argv)
+        args.assign(argv + 1, argv + argc);
+    LocalFree(argv);
+    return args;
+}
 
 bool ChildProcess::start(const std::wstring& program, const std::wstring& args, const std::wstring& workDir) {
     kill();

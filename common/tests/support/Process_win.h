@@ -4,11 +4,14 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pvn::test {
 
 // Folder of the running test program (build/<tree>/bin), with a trailing backslash.
 std::wstring binFolder();
+// This program's arguments, without its own name.
+std::vector<std::wstring> programArguments();
 
 class ChildProcess {
 public:

@@ -9,6 +9,7 @@
 // Ends with 1, after "fail: <reason>", when a step finds nothing to act on.
 #include "common/Handle_win.h"
 #include "common/tests/support/Driver_win.h"
+#include "common/tests/support/Process_win.h"
 #include "shellext/tests/support/ExtensionHost_win.h"
 
 #include <shellapi.h>
@@ -178,10 +179,7 @@ int run(const std::vector<std::wstring>& args) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    int argc = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    std::vector<std::wstring> args(argv + 1, argv + argc);
-    LocalFree(argv);
+    const std::vector<std::wstring> args = pvn::test::programArguments();
     ScopedOleInit ole;
     return run(args);
 }
