@@ -29,8 +29,8 @@ if [ ! -f "$zip" ]; then
   echo "== the x64 ZIP from these programs (the win32 tree gives the 32-bit extension; screenshots: about 1 min)"
   cmake --preset win32 >>"$log" 2>&1 && cmake --build --preset win32 -j"$(nproc)" >>"$log" 2>&1 ||
     { grep -E -A5 'error|Error' "$log" | head -n 60; exit 1; }
-  tools/release/test_zips.sh "$build" build/win32/bin "$build/release" >>"$log" 2>&1 || { tail -n 30 "$log"; exit 1; }
-  zip=$root/$build/release/Parvane-3.12-x64.zip
+  tools/release/test_zips.sh "$build" build/win32/bin "$build/dist" >>"$log" 2>&1 || { tail -n 30 "$log"; exit 1; }
+  zip=$root/$build/dist/Parvane-3.12-x64.zip
 fi
 bin=$root/$build/bin
 state=$root/$build/demo
@@ -43,7 +43,6 @@ user_install "$zip"
 
 sample=$c/サンプル
 mkdir -p "$sample/写真/2026" "$sample/projects/parvane" "$sample/音楽"
-sjis() { iconv -f UTF-8 -t CP932 | sed 's/$/\r/'; }
 sjis >"$sample/はじめに.txt" <<'TEXT'
 Parvane のサンプルフォルダです。
 フォルダをダブルクリックすると、その中身がメニューで開きます。

@@ -29,15 +29,11 @@ rm -rf "$images" && mkdir -p "$images"
 echo "== screenshots"
 "$top/tools/release/screenshots.sh" build/win64 "$images"
 
-for arch in x64 x86; do
-  case $arch in
-    x64) bin=build/win64-release/bin objdump=x86_64-w64-mingw32-objdump ;;
-    x86) bin=build/win32-release/bin objdump=x86_64-w64-mingw32-objdump ;;
-  esac
-  zipfile=build/dist/Parvane-$version-$arch.zip
-  tools/release/make_zip.sh $arch "$bin" build/win32-release/bin build/win64-release/bin "$images" "$zipfile"
-  python3 tools/release/check_zip.py --objdump $objdump "$zipfile" $arch
-done
+# Each checked as it is made: see make_zip.sh.
+tools/release/make_zip.sh x64 build/win64-release/bin build/win32-release/bin build/win64-release/bin "$images" \
+  build/dist/Parvane-$version-x64.zip
+tools/release/make_zip.sh x86 build/win32-release/bin build/win32-release/bin build/win64-release/bin "$images" \
+  build/dist/Parvane-$version-x86.zip
 for f in build/win64-release/bin/PVN*.exe build/win64-release/bin/PVNShlEx64.dll \
          build/win32-release/bin/PVN*.exe build/win32-release/bin/PVNShlEx32.dll; do
   echo "$f: $(stat -c %s "$f") bytes"

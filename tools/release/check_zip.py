@@ -7,7 +7,6 @@ with Windows, the extension DLLs exporting exactly their two entry points, and e
 check_zip.py --objdump OBJDUMP ZIP x64|x86    (an x86_64 objdump: it reads both machines)
 """
 import argparse
-import io
 import pathlib
 import struct
 import subprocess
@@ -16,9 +15,7 @@ import tempfile
 import zipfile
 
 tools = pathlib.Path(__file__).resolve().parent.parent
-sys.path.insert(0, str(tools))
 sys.path.insert(0, str(tools / "release"))
-import check_pe  # noqa: E402
 import check_stage  # noqa: E402
 
 MACHINES = {0x8664: "x64", 0x14C: "x86"}
@@ -42,6 +39,12 @@ def expected_machine(name, arch):
     return arch
 
 
+def failures(command, marker):
+    """The lines of a check's output that start with its failure marker."""
+    run = subprocess.run([sys.executable, *command], capture_output=True, text=True)
+    return [line for line in run.stdout.splitlines() if line.startswith(marker)]
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--objdump", required=True)
@@ -63,19 +66,12 @@ def main():
             want = expected_machine(p.name, a.arch)
             if found != want:
                 problems.append(f"{p.name}: machine {found}, expected {want}")
-        quiet = io.StringIO()
-        sys.stdout, saved = quiet, sys.stdout
-        try:
-            if check_pe.check_imports(a.objdump, stage):
-                problems.append("imports: " + " ".join(l for l in quiet.getvalue().splitlines() if l.startswith("FAIL")))
-            for dll in ("PVNShlEx32.dll", "PVNShlEx64.dll"):
-                if (stage / dll).exists() and check_pe.check_exports(a.objdump, stage / dll, EXPORTS):
-                    problems.append(f"{dll}: exports other names than {EXPORTS}")
-        finally:
-            sys.stdout = saved
-        seal = subprocess.run([sys.executable, str(tools / "pe_seal.py"), "verify", *map(str, pes)],
-                              capture_output=True, text=True)
-        problems += [line for line in seal.stdout.splitlines() if line.startswith("NOT SEALED")]
+        problems += failures([str(tools / "check_pe.py"), "imports", "--objdump", a.objdump, tmp], "FAIL")
+        for dll in ("PVNShlEx32.dll", "PVNShlEx64.dll"):
+            if (stage / dll).exists():
+                problems += failures([str(tools / "check_pe.py"), "exports", "--objdump", a.objdump,
+                                      str(stage / dll), *EXPORTS], "FAIL")
+        problems += failures([str(tools / "pe_seal.py"), "verify", *map(str, pes)], "NOT SEALED")
     for p in problems:
         print(p, file=sys.stderr)
     print(f"{a.zip}: {'ok' if not problems else f'{len(problems)} problems'}")

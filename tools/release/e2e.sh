@@ -21,7 +21,7 @@ die() {
 }
 . "$root/tools/release/user.sh"
 cleanup() {
-  tray_resident && driver icon right sleep 500 key 0x58 box yes >/dev/null 2>&1
+  tray_resident && tray_quit "$bin"
   "$root/tools/wine/env" down "$state"
 }
 [ -n "${PVN_KEEP:-}" ] || trap cleanup EXIT
@@ -38,8 +38,8 @@ echo "the tray is resident"
 data=$c/データ
 mkdir -p "$data" "$c/コピー先"
 convert -size 160x110 gradient:skyblue-navy -bordercolor white -border 20 "BMP3:$data/額縁.bmp"
-printf '見積書\r\n' | iconv -f UTF-8 -t CP932 >"$data/見積書.txt"
-printf 'C:\\コピー先\r\n' | iconv -f UTF-8 -t CP932 >"$(appdata)/Morrick/PVNFavorites.lst"
+sjis <<<'見積書' >"$data/見積書.txt"
+sjis <<<'C:\コピー先' >"$(appdata)/Morrick/PVNFavorites.lst"
 
 # The preview windows' sizes: the tray's preview and the folder menu's own tooltip share a class.
 tip_widths() { driver windows | sed -n 's/^window: [-0-9]* [-0-9]* \([0-9]*\) [0-9]* MENUTOOLTIPTEXT.*/\1/p' | sort -n | tr '\n' ' '; }

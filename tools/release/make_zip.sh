@@ -3,7 +3,8 @@
 #   tools/release/make_zip.sh ARCH BIN BIN32 BIN64 IMAGES ZIP
 # ARCH is x64 or x86; BIN holds the programs of that architecture, BIN32 and BIN64 the extension DLL
 # of each bitness, IMAGES the fourteen pictures of ReadMe.htm. The folder is checked before it is
-# zipped, and the ZIP depends on the contents alone (fixed times, order and attributes).
+# zipped, the ZIP depends on the contents alone (fixed times, order and attributes), and the ZIP is
+# checked without running anything in it.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 arch=${1:?x64|x86} bin=${2:?} bin32=${3:?} bin64=${4:?} images=${5:?} zipfile=${6:?}
@@ -21,3 +22,4 @@ chmod -R u=rwX,go=rX "$stage"
 rm -f "$zipfile"
 (cd "$stage" && find . -type f -printf '%P\n' | LC_ALL=C sort | TZ=UTC zip -X -D -q -@ "$zipfile")
 echo "$zipfile: $(stat -c %s "$zipfile") bytes"
+python3 "$top/tools/release/check_zip.py" --objdump x86_64-w64-mingw32-objdump "$zipfile" "$arch"

@@ -27,14 +27,13 @@ inst=$c/Tools/Parvane
 
 cleanup() {
   # A tray left by an uninstallation that did not finish.
-  driver request 4 2>/dev/null | grep -q 'answer: 1' && tray_quit "$bin"
+  tray_resident && tray_quit "$bin"
   rm -rf "$data" "$c/Tools"
   [ "$was_up" = 1 ] || "$root/tools/wine/env" down "$state"
 }
 trap cleanup EXIT
 
 # A user's own folders; texts in the system code page, as Windows programs write them.
-sjis() { iconv -f UTF-8 -t CP932 | sed 's/$/\r/'; }
 rm -rf "$data"
 mkdir -p "$data/仕事/見積書" "$data/仕事/会議資料" "$data/仕事/請求書" "$data/写真 2026/京都旅行" "$data/音楽" \
   "$data/ダウンロード"
@@ -98,7 +97,7 @@ capture "$out/install.png" "^#32770 $title\$"
 # The first installation's note about the reset pages, then its end; the tray starts resident.
 driver dialog "$title" 3311 >/dev/null
 answer_boxes "$setup_pid"
-for _ in $(seq 150); do driver request 4 2>/dev/null | grep -q 'answer: 1' && break; sleep 0.2; done
+for _ in $(seq 150); do tray_resident && break; sleep 0.2; done
 
 lists=$(appdata)/Morrick
 sjis >"$lists/PVNRecent.lst" <<'LIST'

@@ -13,6 +13,7 @@
 #   user_left_behind         what differs in the registry and the profile from before the installation
 # A step that fails calls die with the reason: the caller's, or one that ends the script.
 . "$root/tools/wine/shots.sh"
+. "$root/tools/wine/tray.sh"
 setup_title='Parvane Ver.3.12 のインストール'
 declare -F die >/dev/null || die() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -32,7 +33,6 @@ export_key() {
   wine reg export "$1" "$work/$2.reg" /y </dev/null >/dev/null 2>&1 && iconv -f UTF-16 -t UTF-8 "$work/$2.reg" >"$work/$2.txt"
 }
 profile_files() { (cd "$profile" && find . -path ./Downloads -prune -o -print | LC_ALL=C sort) >"$work/$1.files"; }
-tray_resident() { driver request 4 2>/dev/null | grep -q 'answer: 1'; }
 
 user_install() {
   export_key 'HKCU\Software' user-before || die "reg export"
@@ -59,10 +59,8 @@ user_open() {
   input move "$2" "$3"
   wine "$bin/PvnExplorer.exe" open '' "$1" </dev/null >"$work/open.out" 2>&1
   grep -q opened "$work/open.out" || die "ShellExecuteEx: $(cat "$work/open.out")"
-  local shown x y w
-  shown=$(driver menu 15000 | grep '^menu:') || die "no folder menu after the double click on $1"
-  read -r _ x y w _ <<<"$shown"
-  input move $((x + w / 2)) $((y + 10)) sleep 300
+  await_menu >/dev/null || die "no folder menu after the double click on $1"
+  input sleep 200
 }
 
 user_close_menus() {

@@ -9,9 +9,12 @@
 #   answer_boxes PID               answer its boxes with Yes (or OK) until it ends
 #   first_installation             remove what an earlier installation left in the prefix
 #   appdata                        the user's application-data folder, as a Unix path
+#   tray_resident                  whether a tray answers code 4
+#   sjis                           standard input as a Windows program writes text: code page 932, CR LF
+#   await_menu                     wait for a pop-up menu and put the pointer on its first item,
+#                                  which is then highlighted; prints the driver's "menu" lines
 #   menu_open EXE ARG X Y          start EXE (a PVNMain.exe) on ARG with the cursor at X Y, in the
-#                                  background, and wait for its menu, whose first item is then
-#                                  highlighted; prints the driver's "menu" lines
+#                                  background, and await its menu
 #   menu_close                     Esc until the menu program ends
 #   capture FILE [PATTERN]         the screen into FILE (.png or .jpg, without time stamps), cropped to
 #                                  the visible top-level windows whose "CLASS TITLE" matches the
@@ -81,17 +84,25 @@ first_installation() {
 
 appdata() { winepath -u "$(wine cmd /c 'echo %APPDATA%' </dev/null 2>/dev/null | tr -d '\r')"; }
 
-menu_open() {
-  input move "$3" "$4"
-  wine "$1" "$2" </dev/null >/dev/null 2>&1 &
-  menu_pid=$!
+tray_resident() { driver request 4 2>/dev/null | grep -q 'answer: 1'; }
+
+sjis() { iconv -f UTF-8 -t CP932 | sed 's/$/\r/'; }
+
+await_menu() {
   local shown x y w
-  shown=$(driver menu 15000 | grep -E '^(menu|item):') || { echo "no menu: $1 $2" >&2; return 1; }
+  shown=$(driver menu 15000 | grep -E '^(menu|item):') || return 1
   printf '%s\n' "$shown"
   # Whether the first item is highlighted before the keys come would depend on where the menu lands
   # and on when the window system reports the pointer: the pointer on that item decides it.
   read -r _ x y w _ <<<"$shown"
   input move $((x + w / 2)) $((y + 10)) sleep 100
+}
+
+menu_open() {
+  input move "$3" "$4"
+  wine "$1" "$2" </dev/null >/dev/null 2>&1 &
+  menu_pid=$!
+  await_menu || { echo "no menu: $1 $2" >&2; return 1; }
 }
 
 menu_close() {
